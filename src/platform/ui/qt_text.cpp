@@ -1,0 +1,11 @@
+#include "platform/ui/qt_text.h"
+
+#include "platform/cp1252.h"
+
+namespace orvex {
+
+QString ToQString(const std::string& cp1252) { return Utf8ToQString(Cp1252ToUtf8(cp1252)); }
+
+std::string FromQString(const QString& text) { return Utf8ToCp1252(text.toUtf8().toStdString()); }
+
+}  // namespace orvex
