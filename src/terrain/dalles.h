@@ -1,0 +1,45 @@
+#pragma once
+// The elevation grid ("dalles"): one regular grid of altitudes over a
+// longitude/latitude rectangle, its binary file dalles.dat and the altitude
+// lookup under a position.
+#include <cstdint>
+#include <filesystem>
+#include <vector>
+
+#include "geo/fixed_degree.h"
+
+namespace orvex {
+
+// Row r lies at latitude LtNO - r*DLt (row 0 is the northern edge), column c
+// at longitude LgNO + c*DLg (column 0 is the western edge). Each sample stands
+// for the cell one step east and one step south of it.
+struct TDalle {
+  std::int32_t NbX = 0;  // columns; 0 means there is no grid
+  std::int32_t NbY = 0;  // rows
+  std::int32_t AltMin = 0;
+  std::int32_t AltMax = 0;
+  FixedDegree LgNO = 0;  // north-west sample
+  FixedDegree LtNO = 0;
+  std::int32_t DLg = 0;  // column step, > 0 in a usable grid
+  std::int32_t DLt = 0;  // row step, > 0 in a usable grid
+  std::vector<std::vector<std::int32_t>> Alt;  // Alt[r][c], NbY rows of NbX
+};
+
+// The reader refuses larger column or row counts (the grid is then emptied).
+inline constexpr std::int32_t kDallesMaxCotes = 10000;
+
+// Reads a tile file into `dalle`, replacing the whole grid. Returns 0, or the
+// file result when the file cannot be opened (2 = not found), in which case
+// `dalle` is unchanged. A header announcing more than kDallesMaxCotes columns
+// or rows gives an empty grid and 0.
+int LitDalles(const std::filesystem::path& file, TDalle& dalle);
+
+// Writes `dalle` to `file`, creating its directory when missing and
+// overwriting an existing file. Returns 0 or a non-zero file result.
+int EcritDalles(const std::filesystem::path& file, const TDalle& dalle);
+
+// Altitude in metres of the sample at or north-west of (lg, lt) in degrees;
+// 0 outside the grid.
+std::int32_t AltitudeDuPoint(const TDalle& dalle, double lg, double lt);
+
+}  // namespace orvex
