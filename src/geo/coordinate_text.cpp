@@ -56,6 +56,9 @@ bool ParseDecimal(std::string_view text, double& value) {
   text = SkipLeadingBlanks(text);
   if (!text.empty() && text.front() == '+') {
     text.remove_prefix(1);
+    if (!text.empty() && text.front() == '-') {
+      return false;
+    }
   }
   if (text.empty()) {
     return false;
