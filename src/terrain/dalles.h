@@ -4,8 +4,10 @@
 // lookup under a position.
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <vector>
 
+#include "database/tables.h"
 #include "geo/fixed_degree.h"
 
 namespace orvex {
@@ -38,8 +40,27 @@ int LitDalles(const std::filesystem::path& file, TDalle& dalle);
 // overwriting an existing file. Returns 0 or a non-zero file result.
 int EcritDalles(const std::filesystem::path& file, const TDalle& dalle);
 
+// The visible map area in degrees; a point is in it only strictly inside.
+struct FenetreVisible {
+  double Ouest = 0;
+  double Est = 0;
+  double Sud = 0;
+  double Nord = 0;
+};
+
 // Altitude in metres of the sample at or north-west of (lg, lt) in degrees;
-// 0 outside the grid.
+// 0 outside the grid or when the grid has no usable step.
 std::int32_t AltitudeDuPoint(const TDalle& dalle, double lg, double lt);
+
+// Altitude of the curve owning the level-curve point nearest to (lg, lt), in
+// plain degrees without cosine correction; the first point visited wins ties.
+// With a window, only points strictly inside it count. 0 when none counts.
+std::int32_t AltitudeDuPoint(const TTableNiveaux& niveaux, const std::optional<FenetreVisible>& fenetre,
+                             double lg, double lt);
+
+// The altitude under the pointer: from the grid when tiles are shown
+// (`affDalles`), else from the level curves.
+std::int32_t AltitudeDuPoint(bool affDalles, const TDalle& dalle, const TTableNiveaux& niveaux,
+                             const std::optional<FenetreVisible>& fenetre, double lg, double lt);
 
 }  // namespace orvex

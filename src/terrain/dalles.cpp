@@ -1,0 +1,253 @@
+#include "terrain/dalles.h"
+
+#include <array>
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <memory>
+#include <system_error>
+
+namespace orvex {
+
+namespace {
+
+// Every header value travels as a little-endian 16-bit word; the corners take
+// two words each (low half first). 100 reserved words follow.
+constexpr std::size_t kMotsEntete = 110;
+constexpr std::size_t kOctetsEntete = kMotsEntete * 2;
+constexpr std::size_t kMotNbX = 0;
+constexpr std::size_t kMotNbY = 1;
+constexpr std::size_t kMotDLg = 2;
+constexpr std::size_t kMotDLt = 3;
+constexpr std::size_t kMotLgNO = 4;
+constexpr std::size_t kMotLtNO = 6;
+constexpr std::size_t kMotAltMin = 8;
+constexpr std::size_t kMotAltMax = 9;
+
+constexpr double kMeilleurInitial = 2000000.0;
+
+struct FermeFichier {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using Fichier = std::unique_ptr<std::FILE, FermeFichier>;
+
+int ErreurSysteme(int defaut) { return errno != 0 ? errno : defaut; }
+
+// Opens `file` and reports the system's error number on failure. A directory
+// opens under glibc but cannot be read or written as a file.
+int Ouvre(const std::filesystem::path& file, const char* mode, Fichier& out) {
+  std::error_code ec;
+  if (std::filesystem::is_directory(file, ec)) {
+    return EISDIR;
+  }
+  errno = 0;
+  out.reset(std::fopen(file.c_str(), mode));
+  return out ? 0 : ErreurSysteme(ENOENT);
+}
+
+std::uint16_t LitMot(const unsigned char* bytes, std::size_t index) {
+  return static_cast<std::uint16_t>(bytes[2 * index] | (bytes[2 * index + 1] << 8));
+}
+
+void EcritMot(unsigned char* bytes, std::size_t index, std::uint32_t value) {
+  bytes[2 * index] = static_cast<unsigned char>(value & 0xFF);
+  bytes[2 * index + 1] = static_cast<unsigned char>((value >> 8) & 0xFF);
+}
+
+FixedDegree LitCoin(const unsigned char* entete, std::size_t index) {
+  const std::uint32_t bits = LitMot(entete, index) | (static_cast<std::uint32_t>(LitMot(entete, index + 1)) << 16);
+  return static_cast<FixedDegree>(bits);
+}
+
+void EcritCoin(unsigned char* entete, std::size_t index, FixedDegree value) {
+  const auto bits = static_cast<std::uint32_t>(value);
+  EcritMot(entete, index, bits);
+  EcritMot(entete, index + 1, bits >> 16);
+}
+
+// Reads the rows the file actually holds. A row cut short by the end of the
+// file is dropped with everything after it, so a header that promises more
+// than the file carries never makes us allocate for data that is not there.
+void LitLignes(std::FILE* file, TDalle& dalle) {
+  std::vector<unsigned char> tampon(2 * static_cast<std::size_t>(dalle.NbX));
+  dalle.Alt.reserve(static_cast<std::size_t>(dalle.NbY));
+  for (std::int32_t r = 0; r < dalle.NbY; ++r) {
+    if (std::fread(tampon.data(), 1, tampon.size(), file) != tampon.size()) {
+      break;
+    }
+    std::vector<std::int32_t>& ligne = dalle.Alt.emplace_back(static_cast<std::size_t>(dalle.NbX));
+    for (std::size_t c = 0; c < ligne.size(); ++c) {
+      ligne[c] = LitMot(tampon.data(), c);
+    }
+  }
+  dalle.NbY = static_cast<std::int32_t>(dalle.Alt.size());
+  if (dalle.NbY == 0) {
+    dalle.NbX = 0;
+  }
+}
+
+bool FormeValide(const TDalle& dalle) {
+  if (dalle.NbX < 0 || dalle.NbY < 0 || dalle.NbX > kDallesMaxCotes || dalle.NbY > kDallesMaxCotes) {
+    return false;
+  }
+  if (dalle.Alt.size() < static_cast<std::size_t>(dalle.NbY)) {
+    return false;
+  }
+  for (std::int32_t r = 0; r < dalle.NbY; ++r) {
+    if (dalle.Alt[static_cast<std::size_t>(r)].size() < static_cast<std::size_t>(dalle.NbX)) {
+      return false;
+    }
+  }
+  return true;
+}
+
+std::array<unsigned char, kOctetsEntete> Entete(const TDalle& dalle) {
+  std::array<unsigned char, kOctetsEntete> entete{};
+  EcritMot(entete.data(), kMotNbX, static_cast<std::uint32_t>(dalle.NbX));
+  EcritMot(entete.data(), kMotNbY, static_cast<std::uint32_t>(dalle.NbY));
+  EcritMot(entete.data(), kMotDLg, static_cast<std::uint32_t>(dalle.DLg));
+  EcritMot(entete.data(), kMotDLt, static_cast<std::uint32_t>(dalle.DLt));
+  EcritCoin(entete.data(), kMotLgNO, dalle.LgNO);
+  EcritCoin(entete.data(), kMotLtNO, dalle.LtNO);
+  EcritMot(entete.data(), kMotAltMin, static_cast<std::uint32_t>(dalle.AltMin));
+  EcritMot(entete.data(), kMotAltMax, static_cast<std::uint32_t>(dalle.AltMax));
+  return entete;
+}
+
+bool EcritLignes(std::FILE* file, const TDalle& dalle) {
+  std::vector<unsigned char> tampon(2 * static_cast<std::size_t>(dalle.NbX));
+  for (std::int32_t r = 0; r < dalle.NbY; ++r) {
+    const std::vector<std::int32_t>& ligne = dalle.Alt[static_cast<std::size_t>(r)];
+    for (std::size_t c = 0; c < tampon.size() / 2; ++c) {
+      EcritMot(tampon.data(), c, static_cast<std::uint32_t>(ligne[c]));
+    }
+    if (std::fwrite(tampon.data(), 1, tampon.size(), file) != tampon.size()) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// round(degrees x 16384) in 64 bits; nothing for values no grid can hold.
+std::optional<std::int64_t> EnUnites(double degrees) {
+  constexpr double kLimite = 1e15;
+  const double scaled = std::nearbyint(degrees * kFixedOne);
+  if (!(std::fabs(scaled) < kLimite)) {
+    return std::nullopt;
+  }
+  return static_cast<std::int64_t>(scaled);
+}
+
+bool DansFenetre(const FenetreVisible& fenetre, double lg, double lt) {
+  return lt > fenetre.Sud && lt < fenetre.Nord && lg > fenetre.Ouest && lg < fenetre.Est;
+}
+
+}  // namespace
+
+int LitDalles(const std::filesystem::path& file, TDalle& dalle) {
+  Fichier fichier;
+  if (const int status = Ouvre(file, "rb", fichier); status != 0) {
+    return status;
+  }
+  // Header bytes missing from a short file read as 0.
+  std::array<unsigned char, kOctetsEntete> entete{};
+  static_cast<void>(std::fread(entete.data(), 1, entete.size(), fichier.get()));
+
+  TDalle lue;
+  const std::int32_t nbX = LitMot(entete.data(), kMotNbX);
+  const std::int32_t nbY = LitMot(entete.data(), kMotNbY);
+  if (nbX > kDallesMaxCotes || nbY > kDallesMaxCotes) {
+    dalle = std::move(lue);
+    return 0;
+  }
+  lue.DLg = LitMot(entete.data(), kMotDLg);
+  lue.DLt = LitMot(entete.data(), kMotDLt);
+  lue.LgNO = LitCoin(entete.data(), kMotLgNO);
+  lue.LtNO = LitCoin(entete.data(), kMotLtNO);
+  lue.AltMin = LitMot(entete.data(), kMotAltMin);
+  lue.AltMax = LitMot(entete.data(), kMotAltMax);
+  if (nbX > 0) {
+    lue.NbX = nbX;
+    lue.NbY = nbY;
+    LitLignes(fichier.get(), lue);
+  }
+  dalle = std::move(lue);
+  return 0;
+}
+
+int EcritDalles(const std::filesystem::path& file, const TDalle& dalle) {
+  if (!FormeValide(dalle)) {
+    return EINVAL;
+  }
+  std::error_code ec;
+  if (file.has_parent_path()) {
+    std::filesystem::create_directories(file.parent_path(), ec);
+    if (ec) {
+      return ec.value();
+    }
+  }
+  Fichier fichier;
+  if (const int status = Ouvre(file, "wb", fichier); status != 0) {
+    return status;
+  }
+  errno = 0;
+  const auto entete = Entete(dalle);
+  if (std::fwrite(entete.data(), 1, entete.size(), fichier.get()) != entete.size() ||
+      !EcritLignes(fichier.get(), dalle)) {
+    return ErreurSysteme(EIO);
+  }
+  if (std::fclose(fichier.release()) != 0) {
+    return ErreurSysteme(EIO);
+  }
+  return 0;
+}
+
+std::int32_t AltitudeDuPoint(const TDalle& dalle, double lg, double lt) {
+  if (dalle.DLg <= 0 || dalle.DLt <= 0) {
+    return 0;
+  }
+  const std::optional<std::int64_t> lgUnites = EnUnites(lg);
+  const std::optional<std::int64_t> ltUnites = EnUnites(lt);
+  if (!lgUnites || !ltUnites) {
+    return 0;
+  }
+  // Truncation toward zero puts a point less than a step west or north of the
+  // corner in column or row 0.
+  const std::int64_t c = (*lgUnites - dalle.LgNO) / dalle.DLg;
+  const std::int64_t r = (dalle.LtNO - *ltUnites) / dalle.DLt;
+  if (c < 0 || r < 0 || c >= dalle.NbX || r >= dalle.NbY || static_cast<std::size_t>(r) >= dalle.Alt.size()) {
+    return 0;
+  }
+  const std::vector<std::int32_t>& ligne = dalle.Alt[static_cast<std::size_t>(r)];
+  return static_cast<std::size_t>(c) < ligne.size() ? ligne[static_cast<std::size_t>(c)] : 0;
+}
+
+std::int32_t AltitudeDuPoint(const TTableNiveaux& niveaux, const std::optional<FenetreVisible>& fenetre,
+                             double lg, double lt) {
+  double meilleur = kMeilleurInitial;
+  std::int32_t altitude = 0;
+  for (const TFichierLieux<TCourbeNiveau>& fichier : niveaux.Fichiers) {
+    for (const TCourbeNiveau& courbe : fichier.Elements) {
+      for (const TPointLtLg& point : courbe.Points) {
+        const double pointLt = FromFixed(point.Lt);
+        const double pointLg = FromFixed(point.Lg);
+        if (fenetre && !DansFenetre(*fenetre, pointLg, pointLt)) {
+          continue;
+        }
+        const double distance = (lg - pointLg) * (lg - pointLg) + (lt - pointLt) * (lt - pointLt);
+        if (distance < meilleur) {
+          meilleur = distance;
+          altitude = courbe.Altitude;
+        }
+      }
+    }
+  }
+  return altitude;
+}
+
+std::int32_t AltitudeDuPoint(bool affDalles, const TDalle& dalle, const TTableNiveaux& niveaux,
+                             const std::optional<FenetreVisible>& fenetre, double lg, double lt) {
+  return affDalles ? AltitudeDuPoint(dalle, lg, lt) : AltitudeDuPoint(niveaux, fenetre, lg, lt);
+}
+
+}  // namespace orvex
