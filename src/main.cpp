@@ -1,6 +1,20 @@
+// Program entry: the main window runs the start-up sequence before the event
+// loop; a failed start-up ends the program with a non-zero status.
 #include <QApplication>
+#include <filesystem>
+
+#include "app/ui/form_princ.h"
+#include "platform/ui/qt_dialogs.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  return 0;
+  QApplication::setApplicationName(QStringLiteral("ORVEXIS Cartographie numérique vectorisée"));
+  orvex::QtDialogs dialogs;
+  orvex::TFormPrinc form(dialogs, std::filesystem::current_path());
+  dialogs.SetParent(&form);
+  if (!form.FormCreate()) {
+    return 1;
+  }
+  form.showMaximized();
+  return QApplication::exec();
 }

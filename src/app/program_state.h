@@ -1,0 +1,35 @@
+#pragma once
+// The program-wide state, grouped in named records; one instance is owned by
+// the main window (or by the headless renderer, or by a test).
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "app/configuration.h"
+#include "database/tables.h"
+#include "mapview/display_options.h"
+#include "terrain/dalles.h"
+
+namespace orvex {
+
+struct Directories {
+  std::filesystem::path RepertoireDemarrage;  // where ORVEX.INI was read
+  std::filesystem::path RepertoireBase;
+  std::filesystem::path RepertoireRegion;
+  std::vector<std::string> ListeRegions;
+  int IndexRegion = 0;
+};
+
+struct ProgramState {
+  Configuration config;
+  Directories directories;
+  PlaceTables tables;
+  TDalle dalle;
+  DisplayOptions display;
+  // Whether the tile-fabrication menu entries are shown (a level-curve file was read).
+  bool FabricationDallesPossible = false;
+  int PourcentExpansion = 100;
+  int PourcentApplique = 100;
+};
+
+}  // namespace orvex

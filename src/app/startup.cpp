@@ -1,0 +1,83 @@
+#include "app/startup.h"
+
+#include "geo/coordinate_text.h"
+#include "platform/cp1252.h"
+#include "platform/directory_listing.h"
+#include "platform/paths.h"
+
+namespace orvex {
+namespace {
+
+constexpr const char* kConfigurationFile = "ORVEX.INI";
+
+StartupOutcome FailureExit(StartupContext& context, int numeroLigne, const std::string& text, int ioStatus) {
+  if (context.closeStartupWindow) {
+    context.closeStartupWindow();
+  }
+  std::string message = "Erreur dans le fichier ORVEX.INI ligne " + std::to_string(numeroLigne) + " ; trouvé " + Cp1252ToUtf8(text);
+  if (ioStatus == 2) {
+    message += " (non trouvé)";
+  }
+  context.dialogs.Message(MessageKind::Error, message);
+  return StartupOutcome::Halt;
+}
+
+// Real subdirectories of "lieux", and the index of the configured region.
+void ListRegions(Directories& directories) {
+  const auto lieux = ResolvePath(directories.RepertoireBase, "lieux");
+  const std::string wanted = UpperText(directories.RepertoireRegion.filename().string());
+  directories.ListeRegions.clear();
+  for (const DirectoryEntry& entry : ListeRepertoire(lieux)) {
+    if (entry.attributes != FaDirectory || entry.name.starts_with(".")) {
+      continue;
+    }
+    if (UpperText(entry.name) == wanted) {
+      directories.IndexRegion = static_cast<int>(directories.ListeRegions.size());
+    }
+    directories.ListeRegions.push_back(entry.name);
+  }
+}
+
+}  // namespace
+
+StartupOutcome ReadConfiguration(ProgramState& state, const std::filesystem::path& startDirectory,
+                                 StartupContext& context) {
+  std::vector<std::string> lines;
+  if (!LoadConfigurationLines(startDirectory / kConfigurationFile, lines)) {
+    if (context.closeStartupWindow) {
+      context.closeStartupWindow();
+    }
+    context.dialogs.Message(MessageKind::Information, "Erreur sur le fichier ORVEX.INI");
+    return StartupOutcome::Halt;
+  }
+  DecodeFailure failure;
+  if (!DecodeConfiguration(lines, state.config, failure)) {
+    return FailureExit(context, 0, failure.text, 1);
+  }
+  state.directories.RepertoireDemarrage = startDirectory;
+  return StartupOutcome::Continue;
+}
+
+StartupOutcome ReadRegionData(ProgramState& state, StartupContext& /*context*/) {
+  Directories& directories = state.directories;
+  directories.RepertoireBase = directories.RepertoireDemarrage;
+  directories.RepertoireRegion = ResolvePath(directories.RepertoireBase, "lieux/" + state.config.RepertoireLieu);
+  ListRegions(directories);
+  return StartupOutcome::Continue;
+}
+
+void InitialiseGlobalState(ProgramState& state) {
+  state.display = DisplayOptions{};
+  state.tables.ModifNiveaux = state.tables.ModifVilles = state.tables.ModifStructures = state.tables.ModifOM = false;
+  state.PourcentExpansion = 100;
+  state.PourcentApplique = 100;
+}
+
+std::string SerialPortWarning(const ProgramState& state) {
+  return "Le port COM" + std::to_string(state.config.PortGPS) + " n'est pas disponible ou est déjà utilisé." +
+         "vous devriez modifier le fichier de configuration " +
+         PathText(state.directories.RepertoireDemarrage / kConfigurationFile) + " à la ligne " + "\"protocoleGPS\"" +
+         "." + "L'exécution du programme continue quand même mais " + "la ligne RS232 ne sera pas utilisable.";
+}
+
+}  // namespace orvex

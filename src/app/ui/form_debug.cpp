@@ -1,0 +1,40 @@
+#include "app/ui/form_debug.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "platform/dialogs.h"
+#include "platform/ui/qt_text.h"
+
+namespace orvex {
+
+TFormDebug::TFormDebug(QWidget* parent) : QDialog(parent, Qt::FramelessWindowHint) {
+  setObjectName("FormDebug");
+  setWindowTitle(QStringLiteral("ORVEX - Démarrage en cours"));
+  auto* layout = new QVBoxLayout(this);
+  auto* title = new QLabel(QStringLiteral("ORVEX 32 - Initialisations en cours"), this);
+  QFont bold = title->font();
+  bold.setBold(true);
+  title->setFont(bold);
+  title->setAlignment(Qt::AlignCenter);
+  ListBoxDebug = new QListWidget(this);
+  ListBoxDebug->setObjectName("ListBoxDebug");
+  layout->addWidget(title);
+  layout->addWidget(ListBoxDebug);
+  resize(460, 320);
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    move(screen->geometry().center() - rect().center());
+  }
+}
+
+void TFormDebug::AddLine(const std::string& line) {
+  EchoLine(line);
+  ListBoxDebug->addItem(Utf8ToQString(line));
+  ListBoxDebug->scrollToBottom();
+  repaint();
+  QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+}  // namespace orvex

@@ -1,0 +1,183 @@
+#include "app/ui/form_princ.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QScreen>
+
+#include "app/startup.h"
+#include "app/ui/form_debug.h"
+#include "app/ui/map_picture.h"
+
+namespace orvex {
+namespace {
+
+constexpr const char* kCaption = "ORVEX32 - Cartographie numérique vectorisée";
+constexpr int kPanelWidth = 180;
+
+QLabel* AddRow(QGridLayout* grid, const QString& caption, const char* name) {
+  const int row = grid->rowCount();
+  auto* value = new QLabel(grid->parentWidget());
+  value->setObjectName(name);
+  value->setMinimumWidth(100);
+  if (!caption.isEmpty()) {
+    grid->addWidget(new QLabel(caption, grid->parentWidget()), row, 0);
+  }
+  grid->addWidget(value, row, 1);
+  return value;
+}
+
+QGroupBox* MakeGroup(QWidget* parent, const QString& title, const char* name) {
+  auto* group = new QGroupBox(title, parent);
+  group->setObjectName(name);
+  auto* grid = new QGridLayout(group);
+  grid->setContentsMargins(6, 4, 6, 4);
+  grid->setVerticalSpacing(2);
+  return group;
+}
+
+}  // namespace
+
+TFormPrinc::TFormPrinc(Dialogs& dialogs, std::filesystem::path startDirectory, QWidget* parent)
+    : QMainWindow(parent), dialogs_(dialogs), startDirectory_(std::move(startDirectory)) {
+  setObjectName("FormPrinc");
+  setWindowTitle(QString::fromUtf8(kCaption));
+  auto* central = new QWidget(this);
+  setCentralWidget(central);
+  ScrollBox1 = new QScrollArea(central);
+  ScrollBox1->setObjectName("ScrollBox1");
+  ScrollBox1->setFrameShape(QFrame::NoFrame);
+  ImageCarte = new MapPicture();
+  ScrollBox1->setWidget(ImageCarte);
+  ScrollBox1->setWidgetResizable(false);
+  BuildPanels(central);
+  StaticTextInfo = new QLabel(central);
+  StaticTextInfo->setObjectName("StaticTextInfo");
+  BuildMenus();
+}
+
+TFormPrinc::~TFormPrinc() = default;
+
+void TFormPrinc::BuildPanels(QWidget* central) {
+  GroupBox1 = MakeGroup(central, QStringLiteral("Pointeur "), "GroupBox1");
+  auto* g1 = static_cast<QGridLayout*>(GroupBox1->layout());
+  LgGP1 = AddRow(g1, QStringLiteral("Long. :"), "LgGP1");
+  LtGP1 = AddRow(g1, QStringLiteral("Lat. :"), "LtGP1");
+  LgGP1C = AddRow(g1, QStringLiteral("Long. :"), "LgGP1C");
+  LtGP1C = AddRow(g1, QStringLiteral("Lat. :"), "LtGP1C");
+  LocGP1 = AddRow(g1, QStringLiteral("QRA :"), "LocGP1");
+  ZoomGP1 = AddRow(g1, QStringLiteral("Zoom :"), "ZoomGP1");
+  AltGP1 = AddRow(g1, QStringLiteral("Alt. :"), "AltGP1");
+  LocGP1->setToolTip(QStringLiteral("Cliquez pour modifier le loctor"));
+  ZoomGP1->setToolTip(QStringLiteral("Cliquez ici pour modifier le zoom"));
+
+  GroupBox2 = MakeGroup(central, QStringLiteral("Lignage "), "GroupBox2");
+  auto* g2 = static_cast<QGridLayout*>(GroupBox2->layout());
+  LgOrGP2 = AddRow(g2, QStringLiteral("Orig. :"), "LgOrGP2");
+  LtOrGP2 = AddRow(g2, QString(), "LtOrGP2");
+  LgDeGP2 = AddRow(g2, QStringLiteral("Dest. :"), "LgDeGP2");
+  LtDeGP2 = AddRow(g2, QString(), "LtDeGP2");
+  AzGP2 = AddRow(g2, QStringLiteral("Azimut :"), "AzGP2");
+  DistGP2 = AddRow(g2, QStringLiteral("Distance :"), "DistGP2");
+  DistTotGP2 = AddRow(g2, QStringLiteral("Cumul distance :"), "DistTotGP2");
+
+  GroupBox3 = MakeGroup(central, QStringLiteral("Données GPS "), "GroupBox3");
+  auto* g3 = static_cast<QGridLayout*>(GroupBox3->layout());
+  LgGPSGP3 = AddRow(g3, QStringLiteral("Long. :"), "LgGPSGP3");
+  LtGPSGP3 = AddRow(g3, QStringLiteral("Lat. :"), "LtGPSGP3");
+  AltGPSGP3 = AddRow(g3, QStringLiteral("Alt. :"), "AltGPSGP3");
+  LocalGPSGP3 = AddRow(g3, QStringLiteral("Loc:"), "LocalGPSGP3");
+  DistGPSGP3 = AddRow(g3, QStringLiteral("Dist. :"), "DistGPSGP3");
+  NbPGpsGP3 = AddRow(g3, QStringLiteral("Nombre de points :"), "NbPGpsGP3");
+  LgChuteGP3 = AddRow(g3, QStringLiteral("Chute :"), "LgChuteGP3");
+  LtChuteGP3 = AddRow(g3, QString(), "LtChuteGP3");
+}
+
+void TFormPrinc::BuildMenus() {
+  QMenu* fichier = menuBar()->addMenu(QStringLiteral("&Fichier"));
+  Quitter1 = fichier->addAction(QStringLiteral("Quitter"));
+  Quitter1->setObjectName("Quitter1");
+  connect(Quitter1, &QAction::triggered, this, &TFormPrinc::Quitter1Click);
+  // Tile fabrication appears only for regions with level curves.
+  N15 = new QAction(this);
+  N15->setSeparator(true);
+  N15->setObjectName("N15");
+  Fabriquerdalledesniveaux1 = new QAction(QStringLiteral("Fabriquer dalle des niveaux"), this);
+  Fabriquerdalledesniveaux1->setObjectName("Fabriquerdalledesniveaux1");
+  ToolBar1 = addToolBar(QStringLiteral("Outils"));
+  ToolBar1->setObjectName("ToolBar1");
+  ToolBar1->setMovable(false);
+}
+
+void TFormPrinc::DisposeFenetre(int screenWidth, int screenHeight) {
+  const int pictureWidth = std::max(1, screenWidth - 229);
+  const int pictureHeight = std::max(1, screenHeight - 150);
+  constexpr int kMargin = 6;
+  ScrollBox1->setGeometry(kMargin, kMargin, pictureWidth, pictureHeight);
+  rememberedPictureSize_ = QSize(pictureWidth, pictureHeight);
+  TailleImage(pictureWidth, pictureHeight, 100);
+  const int panelLeft = std::max(pictureWidth + 2 * kMargin, screenWidth - 189);
+  int top = kMargin;
+  for (QGroupBox* group : {GroupBox1, GroupBox2, GroupBox3}) {
+    group->adjustSize();
+    group->setGeometry(panelLeft, top, kPanelWidth, group->sizeHint().height());
+    top += group->height() + kMargin;
+  }
+  // Just below the picture: the original place (50 pixels lower) falls off
+  // screens whose menu and tool bars take more room.
+  StaticTextInfo->setGeometry(10, kMargin + pictureHeight + 4, std::max(10, panelLeft - 40), 20);
+}
+
+void TFormPrinc::TailleImage(int width, int height, int percentage) {
+  const int w = std::max(1, static_cast<int>(std::lround(width * percentage / 100.0)));
+  const int h = std::max(1, static_cast<int>(std::lround(height * percentage / 100.0)));
+  picture_ = QImage(w, h, QImage::Format_RGB32);
+  picture_.fill(Qt::black);
+  ImageCarte->SetPicture(&picture_);
+}
+
+void TFormPrinc::EtatMenusVectoriels() {
+  StaticTextInfo->setText(QString(9, QChar(' ')));
+}
+
+void TFormPrinc::AddProgress(const std::string& line) {
+  if (formDebug_) {
+    formDebug_->AddLine(line);
+  }
+}
+
+void TFormPrinc::CloseStartupWindow() {
+  if (formDebug_) {
+    formDebug_->close();
+    formDebug_.reset();
+  }
+}
+
+bool TFormPrinc::FormCreate() {
+  formDebug_ = std::make_unique<TFormDebug>();
+  formDebug_->show();
+  AddProgress("Liste de démarrage :");
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const QSize screenSize = screen != nullptr ? screen->geometry().size() : QSize(1024, 768);
+  DisposeFenetre(screenSize.width(), screenSize.height());
+
+  StartupContext context{dialogs_, [this](const std::string& line) { AddProgress(line); },
+                         [this] { CloseStartupWindow(); }};
+  if (ReadConfiguration(state_, startDirectory_, context) == StartupOutcome::Halt ||
+      ReadRegionData(state_, context) == StartupOutcome::Halt) {
+    return false;
+  }
+  InitialiseGlobalState(state_);
+  TailleImage(rememberedPictureSize_.width(), rememberedPictureSize_.height(), state_.PourcentApplique);
+  AddProgress("Variables globales initialisées");
+  EtatMenusVectoriels();
+  CloseStartupWindow();
+  return true;
+}
+
+void TFormPrinc::Quitter1Click() { close(); }
+
+void TFormPrinc::closeEvent(QCloseEvent* event) { event->accept(); }
+
+}  // namespace orvex

@@ -1,0 +1,91 @@
+#pragma once
+// TFormPrinc: the main window. It owns the program state and runs the
+// start-up sequence in FormCreate; the handlers stay thin and call into the
+// window-free code.
+#include <QAction>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QMainWindow>
+#include <QScrollArea>
+#include <QToolBar>
+#include <filesystem>
+#include <memory>
+
+#include "app/program_state.h"
+#include "platform/dialogs.h"
+
+namespace orvex {
+
+class MapPicture;
+class TFormDebug;
+
+class TFormPrinc : public QMainWindow {
+  Q_OBJECT
+ public:
+  TFormPrinc(Dialogs& dialogs, std::filesystem::path startDirectory, QWidget* parent = nullptr);
+  ~TFormPrinc() override;
+
+  // The start-up sequence. False when the program must end (the message was
+  // already shown); the caller then exits with a non-zero status.
+  bool FormCreate();
+
+  ProgramState& State() { return state_; }
+  const QImage& Picture() const { return picture_; }
+
+  // Widgets named as the program's handlers know them.
+  QScrollArea* ScrollBox1 = nullptr;
+  MapPicture* ImageCarte = nullptr;
+  QGroupBox* GroupBox1 = nullptr;
+  QGroupBox* GroupBox2 = nullptr;
+  QGroupBox* GroupBox3 = nullptr;
+  QLabel* LgGP1 = nullptr;
+  QLabel* LtGP1 = nullptr;
+  QLabel* LgGP1C = nullptr;
+  QLabel* LtGP1C = nullptr;
+  QLabel* LocGP1 = nullptr;
+  QLabel* ZoomGP1 = nullptr;
+  QLabel* AltGP1 = nullptr;
+  QLabel* LgOrGP2 = nullptr;
+  QLabel* LtOrGP2 = nullptr;
+  QLabel* LgDeGP2 = nullptr;
+  QLabel* LtDeGP2 = nullptr;
+  QLabel* AzGP2 = nullptr;
+  QLabel* DistGP2 = nullptr;
+  QLabel* DistTotGP2 = nullptr;
+  QLabel* LgGPSGP3 = nullptr;
+  QLabel* LtGPSGP3 = nullptr;
+  QLabel* AltGPSGP3 = nullptr;
+  QLabel* LocalGPSGP3 = nullptr;
+  QLabel* DistGPSGP3 = nullptr;
+  QLabel* NbPGpsGP3 = nullptr;
+  QLabel* LgChuteGP3 = nullptr;
+  QLabel* LtChuteGP3 = nullptr;
+  QLabel* StaticTextInfo = nullptr;
+  QToolBar* ToolBar1 = nullptr;
+  QAction* Quitter1 = nullptr;
+  QAction* N15 = nullptr;
+  QAction* Fabriquerdalledesniveaux1 = nullptr;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildPanels(QWidget* central);
+  void BuildMenus();
+  void DisposeFenetre(int screenWidth, int screenHeight);
+  void TailleImage(int width, int height, int percentage);
+  void EtatMenusVectoriels();
+  void AddProgress(const std::string& line);
+  void CloseStartupWindow();
+  void Quitter1Click();
+
+  Dialogs& dialogs_;
+  std::filesystem::path startDirectory_;
+  ProgramState state_;
+  QImage picture_;
+  QSize rememberedPictureSize_;
+  std::unique_ptr<TFormDebug> formDebug_;
+};
+
+}  // namespace orvex

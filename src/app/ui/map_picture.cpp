@@ -1,0 +1,53 @@
+#include "app/ui/map_picture.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace orvex {
+
+MapPicture::MapPicture(QWidget* parent) : QWidget(parent) {
+  setObjectName("ImageCarte");
+  setMouseTracking(true);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void MapPicture::SetPicture(const QImage* picture) {
+  picture_ = picture;
+  if (picture_ != nullptr) {
+    resize(picture_->size());
+  }
+  update();
+}
+
+QSize MapPicture::sizeHint() const { return picture_ != nullptr ? picture_->size() : QSize(); }
+
+void MapPicture::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  if (picture_ != nullptr) {
+    painter.drawImage(event->rect(), *picture_, event->rect());
+  } else {
+    painter.fillRect(event->rect(), Qt::black);
+  }
+}
+
+void MapPicture::mouseMoveEvent(QMouseEvent* event) {
+  const QPoint p = event->position().toPoint();
+  emit MouseMoved(p.x(), p.y());
+}
+
+void MapPicture::mousePressEvent(QMouseEvent* event) {
+  const QPoint p = event->position().toPoint();
+  emit MousePressed(p.x(), p.y(), event->button());
+}
+
+void MapPicture::mouseReleaseEvent(QMouseEvent* event) {
+  const QPoint p = event->position().toPoint();
+  emit MouseReleased(p.x(), p.y(), event->button());
+}
+
+void MapPicture::mouseDoubleClickEvent(QMouseEvent* event) {
+  const QPoint p = event->position().toPoint();
+  emit DoubleClicked(p.x(), p.y());
+}
+
+}  // namespace orvex
