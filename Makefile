@@ -1,6 +1,7 @@
 # ORVEX32: the two everyday commands are `make run` and `make test`.
 # Both install the Debian packages the build needs, then configure and build.
 
+SHELL     := /bin/bash
 BUILD     ?= build
 JOBS      ?= $(shell nproc)
 PACKAGES  := cmake make g++ qt6-base-dev qt6-serialport-dev libgtest-dev \
@@ -8,7 +9,7 @@ PACKAGES  := cmake make g++ qt6-base-dev qt6-serialport-dev libgtest-dev \
 SUDO      := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 RUN_DIR   := $(BUILD)/run-data
 
-.PHONY: all deps build run test bench clean
+.PHONY: all deps fuzz-deps build run test bench check-sanitize fuzz clean
 
 all: build
 
@@ -42,5 +43,37 @@ bench: deps
 	cmake --build $(BUILD)-release -j $(JOBS)
 	@for b in $(BUILD)-release/bench/bench_*; do echo "== $$b"; $$b --benchmark_counters_tabular=true || exit 1; done
 
+# The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer; the
+# first report fails the run.
+SANITIZE_BUILD := $(BUILD)-sanitize
+check-sanitize: deps
+	cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DORVEX_SANITIZE=ON -DORVEX_BENCH=OFF
+	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	cd $(SANITIZE_BUILD) && QT_QPA_PLATFORM=offscreen \
+	  ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
+	  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+	  ctest --output-on-failure -j $(JOBS)
+
+# Every libFuzzer target for FUZZ_SECONDS each, from its seed corpus.
+FUZZ_BUILD   := $(BUILD)-fuzz
+FUZZ_SECONDS ?= 60
+fuzz-deps: deps
+	@dpkg-query -W -f='$${Status}' clang-14 libclang-rt-14-dev 2>/dev/null | grep -c 'install ok installed' | grep -q 2 || \
+	  { echo "Installing Debian packages: clang-14 libclang-rt-14-dev"; $(SUDO) apt-get update -qq && \
+	    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends clang-14 libclang-rt-14-dev; }
+
+fuzz: fuzz-deps
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 \
+	  -DORVEX_FUZZ=ON -DORVEX_TESTS=OFF -DORVEX_BENCH=OFF
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	@set -e; for target in $(FUZZ_BUILD)/tests/fuzz/fuzz_*; do \
+	  name=$${target##*/fuzz_}; work=$(FUZZ_BUILD)/corpus/$$name; mkdir -p $$work; \
+	  echo "== fuzz $$name for $(FUZZ_SECONDS) s"; \
+	  $$target -max_total_time=$(FUZZ_SECONDS) -print_final_stats=0 -artifact_prefix=$(FUZZ_BUILD)/crash-$$name- \
+	    $$work tests/fuzz/corpus/$$name 2>&1 | tail -n 3; \
+	  test $${PIPESTATUS[0]} -eq 0; \
+	done
+
 clean:
-	rm -rf $(BUILD) $(BUILD)-release
+	rm -rf $(BUILD) $(BUILD)-release $(SANITIZE_BUILD) $(FUZZ_BUILD)
