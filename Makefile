@@ -68,6 +68,7 @@ fuzz: fuzz-deps
 	  -DORVEX_FUZZ=ON -DORVEX_TESTS=OFF -DORVEX_BENCH=OFF
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 	@set -e; for target in $(FUZZ_BUILD)/tests/fuzz/fuzz_*; do \
+	  [ -f $$target ] && [ -x $$target ] || continue; \
 	  name=$${target##*/fuzz_}; work=$(FUZZ_BUILD)/corpus/$$name; mkdir -p $$work; \
 	  echo "== fuzz $$name for $(FUZZ_SECONDS) s"; \
 	  $$target -max_total_time=$(FUZZ_SECONDS) -print_final_stats=0 -artifact_prefix=$(FUZZ_BUILD)/crash-$$name- \
