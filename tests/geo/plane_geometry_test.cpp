@@ -1,0 +1,69 @@
+#include "geo/plane_geometry.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+namespace orvex {
+namespace {
+
+TEST(LineThroughPoints, SlopeAndIntercept) {
+  const LineForm line = LineThroughPoints(0, 1, 2, 5);
+  EXPECT_EQ(line.LineSlope, 2);
+  EXPECT_EQ(line.LineIntercept, 1);
+  const LineForm vertical = LineThroughPoints(3, 1, 3, 4);
+  EXPECT_EQ(vertical.LineSlope, 0);
+  EXPECT_EQ(vertical.LineIntercept, 1);
+}
+
+TEST(IntersectLines, CrossingOrNoneForParallels) {
+  const std::optional<Crossing> crossing = IntersectLines(1, 0, -1, 2);
+  ASSERT_TRUE(crossing);
+  EXPECT_EQ(crossing->CrossX, 1);
+  EXPECT_EQ(crossing->CrossY, 1);
+  EXPECT_FALSE(IntersectLines(0.5, 0, 0.5, 3));
+}
+
+struct SegmentCase {
+  const char* name;
+  Segment a;
+  Segment b;
+  std::optional<Crossing> expected;
+};
+
+TEST(IntersectSegments, CrossingInsideBothBoxesOnly) {
+  const SegmentCase cases[] = {
+      {"diagonals", {0, 0, 2, 2}, {0, 2, 2, 0}, Crossing{1, 1}},
+      {"lines cross outside the boxes", {0, 0, 1, 1}, {2, 0, 3, -1}, std::nullopt},
+      {"outside one box only", {0, 0, 1, 1}, {0, 4, 4, 0}, std::nullopt},
+      {"touching ends", {0, 0, 1, 1}, {1, 1, 2, 0}, Crossing{1, 1}},
+      {"reversed ends", {2, 2, 0, 0}, {2, 0, 0, 2}, Crossing{1, 1}},
+      {"parallel", {0, 0, 1, 1}, {0, 1, 1, 2}, std::nullopt},
+      {"collinear", {0, 0, 2, 2}, {1, 1, 3, 3}, std::nullopt},
+      {"crossing at the origin", {-1, -1, 1, 1}, {-1, 1, 1, -1}, Crossing{0, 0}},
+      {"vertical and horizontal", {1, 0, 1, 2}, {0, 1, 2, 1}, Crossing{1, 1}},
+      {"horizontal and vertical", {0, 1, 2, 1}, {1, 2, 1, 0}, Crossing{1, 1}},
+      {"vertical and sloped", {1, -5, 1, 5}, {0, 0, 2, 4}, Crossing{1, 2}},
+      {"vertical too short", {1, 0, 1, 0.5}, {0, 1, 2, 1}, std::nullopt},
+      {"sloped misses vertical", {3, -5, 3, 5}, {0, 0, 2, 4}, std::nullopt},
+      {"two verticals", {1, 0, 1, 2}, {1, 1, 1, 3}, std::nullopt},
+  };
+  for (const auto& c : cases) {
+    const std::optional<Crossing> crossing = IntersectSegments(c.a, c.b);
+    ASSERT_EQ(crossing.has_value(), c.expected.has_value()) << c.name;
+    if (crossing) {
+      EXPECT_DOUBLE_EQ(crossing->CrossX, c.expected->CrossX) << c.name;
+      EXPECT_DOUBLE_EQ(crossing->CrossY, c.expected->CrossY) << c.name;
+    }
+  }
+}
+
+TEST(IntersectSegments, LevelCurveAcrossAProfileInDegrees) {
+  const std::optional<Crossing> crossing = IntersectSegments({5.1, 45.2, 5.3, 45.4}, {5.1, 45.4, 5.3, 45.2});
+  ASSERT_TRUE(crossing);
+  EXPECT_NEAR(crossing->CrossX, 5.2, 1e-12);
+  EXPECT_NEAR(crossing->CrossY, 45.3, 1e-12);
+}
+
+}  // namespace
+}  // namespace orvex
