@@ -1,0 +1,49 @@
+#include "database/city_file.h"
+
+#include "database/data_file.h"
+#include "database/fast_coordinate.h"
+#include "database/leading_integer.h"
+#include "geo/coordinate_text.h"
+
+namespace orvex {
+namespace {
+
+// `reste` holds what follows the latitude's comma.
+TVille LitVille(FixedDegree lt, std::string_view reste) {
+  TVille ville;
+  ville.Lt = lt;
+  ville.Lg = ToFixed(CoordonneeTexte(ChampSuivant(reste)));
+  const std::size_t comma = reste.find(',');
+  ville.Nom = OemToWindowsText(reste.substr(0, comma));
+  if (comma == std::string_view::npos) {
+    return ville;  // the defaults of a name-only line
+  }
+  reste.remove_prefix(comma + 1);
+  ville.Zoom = EntierEnTete(ChampSuivant(reste));
+  ville.NomDessous = ChampSuivant(reste) == "0";
+  ville.Diametre = EntierEnTete(reste);
+  return ville;
+}
+
+}  // namespace
+
+int CompileVilles(const std::filesystem::path& file, std::string_view nomFichier, TTableVilles& table) {
+  FichierDonnees fichier;
+  if (const int status = fichier.Ouvre(file); status != 0) {
+    return status;
+  }
+  auto& entry = table.Fichiers.emplace_back();
+  entry.NomFichier = nomFichier;
+  while (!fichier.Eof()) {
+    const std::string_view line = LitLigneDonnees(fichier);
+    const std::size_t comma = line.find(',');
+    if (comma == std::string_view::npos) {
+      break;
+    }
+    entry.Elements.push_back(LitVille(ToFixed(CoordonneeTexte(line.substr(0, comma))), line.substr(comma + 1)));
+  }
+  entry.Elements.shrink_to_fit();
+  return 0;
+}
+
+}  // namespace orvex
