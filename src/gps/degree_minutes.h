@@ -1,0 +1,19 @@
+#pragma once
+// Both position feeds send angles as degrees, whole minutes and a fraction of
+// a minute ("4807.038" in NMEA, "4903.50" in APRS). The program keeps them to
+// the whole arc-second, through the same degree-minute-second text that the
+// rest of the program reads.
+#include <string_view>
+
+namespace orvex {
+
+// Signed degrees from degree digits, two minute digits, the fraction of a
+// minute (0 <= fraction < 1) and the hemisphere letter (S, W or O give a
+// negative value). 0 when the digits are not digits, the minutes reach 60 or
+// the angle exceeds `maxDegrees`.
+double DegreeMinutesToDegrees(std::string_view degrees, std::string_view minutes, double fraction, char hemisphere,
+                              int maxDegrees);
+
+bool IsDigitText(std::string_view text);
+
+}  // namespace orvex
