@@ -56,9 +56,9 @@ build_make_dalles() {
 fetch_elevation_model() {
   local dir=$1
   mkdir -p "$dir"
-  if ! (cd "$dir" && apt-get download -qq r-cran-terra 2>/dev/null); then
-    $SUDO apt-get update -qq
-    (cd "$dir" && apt-get download -qq r-cran-terra)
+  if ! (cd "$dir" && apt-get download -qq r-cran-terra >&2 2>/dev/null); then
+    $SUDO apt-get update -qq >&2
+    (cd "$dir" && apt-get download -qq r-cran-terra >&2)
   fi
   dpkg-deb -x "$dir"/r-cran-terra_*.deb "$dir/root"
   find "$dir/root" -path '*/terra/ex/elev.tif' -print -quit
