@@ -1,5 +1,7 @@
 #include "app/startup.h"
 
+#include "database/channel_file.h"
+#include "database/region_interpretation.h"
 #include "geo/coordinate_text.h"
 #include "platform/cp1252.h"
 #include "platform/directory_listing.h"
@@ -58,11 +60,46 @@ StartupOutcome ReadConfiguration(ProgramState& state, const std::filesystem::pat
   return StartupOutcome::Continue;
 }
 
-StartupOutcome ReadRegionData(ProgramState& state, StartupContext& /*context*/) {
+Interpretation MakeInterpretation(ProgramState& state, StartupContext& context) {
+  return Interpretation{
+      .tables = state.tables,
+      .dialogs = context.dialogs,
+      .currentDirectory = {},
+      .IoStatus = kIoOk,
+      .progress = context.progress,
+      .removeLastLine = context.removeLastLine,
+      .closeStartupWindow = context.closeStartupWindow,
+      .lireDalles = [&state](const std::filesystem::path& file) { return LitDalles(file, state.dalle); },
+      .importeFil = {},
+  };
+}
+
+StartupOutcome ReadRegionData(ProgramState& state, StartupContext& context) {
   Directories& directories = state.directories;
   directories.RepertoireBase = directories.RepertoireDemarrage;
   directories.RepertoireRegion = ResolvePath(directories.RepertoireBase, "lieux/" + state.config.RepertoireLieu);
   ListRegions(directories);
+
+  Interpretation interpretation = MakeInterpretation(state, context);
+  const ResultatInterpretation region = InterpreteBase(interpretation, directories.RepertoireRegion);
+  if (region.regionAbsente) {
+    return StartupOutcome::Halt;
+  }
+  state.FabricationDallesPossible = state.tables.TableNiveaux.NbFichiers() > 0;
+
+  const std::int32_t relais = InterpreteRelais(interpretation, directories.RepertoireBase);
+  if (relais != 0) {
+    return FailureExit(context, 0, "{incdir relais}", relais);
+  }
+  const auto canaux = ResolvePath(directories.RepertoireBase, std::string(kNomFichierCanaux));
+  if (LitCanaux(canaux, state.tables.TableCanaux) != 0) {
+    if (context.closeStartupWindow) {
+      context.closeStartupWindow();
+    }
+    context.dialogs.Message(MessageKind::Error, "fichier " + PathText(directories.RepertoireBase / "canaux.dat") +
+                                                    " non trouvé");
+    return StartupOutcome::Halt;
+  }
   return StartupOutcome::Continue;
 }
 

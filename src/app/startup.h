@@ -15,6 +15,7 @@ namespace orvex {
 struct StartupContext {
   Dialogs& dialogs;
   ProgressSink progress;
+  std::function<void()> removeLastLine;      // takes the last progress line back
   std::function<void()> closeStartupWindow;  // before a fatal message
 };
 

@@ -38,3 +38,14 @@ void TFormDebug::AddLine(const std::string& line) {
 }
 
 }  // namespace orvex
+
+namespace orvex {
+
+void TFormDebug::RemoveLastLine() {
+  if (ListBoxDebug->count() > 0) {
+    delete ListBoxDebug->takeItem(ListBoxDebug->count() - 1);
+    repaint();
+  }
+}
+
+}  // namespace orvex

@@ -11,6 +11,7 @@ class TFormDebug : public QDialog {
   explicit TFormDebug(QWidget* parent = nullptr);
   // Appends a line (UTF-8), repaints at once and echoes it to standard error.
   void AddLine(const std::string& line);
+  void RemoveLastLine();
 
   QListWidget* ListBoxDebug = nullptr;
 };

@@ -163,11 +163,18 @@ bool TFormPrinc::FormCreate() {
   DisposeFenetre(screenSize.width(), screenSize.height());
 
   StartupContext context{dialogs_, [this](const std::string& line) { AddProgress(line); },
+                         [this] {
+                           if (formDebug_) {
+                             formDebug_->RemoveLastLine();
+                           }
+                         },
                          [this] { CloseStartupWindow(); }};
   if (ReadConfiguration(state_, startDirectory_, context) == StartupOutcome::Halt ||
       ReadRegionData(state_, context) == StartupOutcome::Halt) {
     return false;
   }
+  N15->setVisible(state_.FabricationDallesPossible);
+  Fabriquerdalledesniveaux1->setVisible(state_.FabricationDallesPossible);
   InitialiseGlobalState(state_);
   TailleImage(rememberedPictureSize_.width(), rememberedPictureSize_.height(), state_.PourcentApplique);
   AddProgress("Variables globales initialisées");
