@@ -1,0 +1,37 @@
+#pragma once
+// The vector layers of the map and the small drawing operations they share.
+// Each layer reads its table and the projection and draws on the canvas; the
+// redraw pipeline decides which run.
+#include <span>
+#include <string_view>
+
+#include "database/tables.h"
+#include "geo/projection.h"
+#include "mapview/canvas.h"
+#include "mapview/display_options.h"
+#include "mapview/labelled_point.h"
+
+namespace orvex {
+
+void GeoLine(Canvas& canvas, const ProjectionState& p, CouleurBgr colour, double lon1, double lat1, double lon2,
+             double lat2);
+void GeoMoveTo(Canvas& canvas, const ProjectionState& p, double lon, double lat, double alt);
+void GeoLineTo(Canvas& canvas, const ProjectionState& p, double lon, double lat, double alt);
+void GeoCross(Canvas& canvas, const ProjectionState& p, double lon, double lat, double alt);
+void GeoText(Canvas& canvas, const ProjectionState& p, double lon, double lat, std::string_view text);
+void Circle(Canvas& canvas, int x, int y, int r);
+
+// `gridShown`: the locator grid toggle; `globeDemo`: the 3D demonstration runs.
+void DrawGraticule(Canvas& canvas, const ProjectionState& p, bool gridShown, bool globeDemo);
+void DrawLocatorGrid(Canvas& canvas, const ProjectionState& p);
+void DrawCountryOutlines(Canvas& canvas, const ProjectionState& p, const TTableContours& contours,
+                         const DisplayOptions& display);
+void DrawStructures(Canvas& canvas, const ProjectionState& p, const TTableStructures& structures);
+void DrawCities(Canvas& canvas, const ProjectionState& p, const TTableVilles& villes, const DisplayOptions& display);
+void DrawRadioAmateurs(Canvas& canvas, const ProjectionState& p, const TTableOM& om);
+void DrawAprsStations(Canvas& canvas, const ProjectionState& p, std::span<const LabelledPoint> stations);
+void DrawRepeaters(Canvas& canvas, const ProjectionState& p, const PlaceTables& tables);
+void DrawWaypoints(Canvas& canvas, const ProjectionState& p, std::span<const LabelledPoint> waypoints);
+void DrawScaleBar(Canvas& canvas, const ProjectionState& p);
+
+}  // namespace orvex
