@@ -1,0 +1,55 @@
+#include "gps/gps_file.h"
+
+#include <string>
+#include <string_view>
+
+#include "geo/coordinate_text.h"
+#include "gps/normalise_separators.h"
+#include "platform/text_file.h"
+
+namespace orvex {
+namespace {
+
+constexpr int kLoadedChannel = 0;
+
+double AltitudeField(std::string_view rest) {
+  double altitude = 0;
+  return ParseDecimal(TakeField(rest), altitude) ? altitude : 0;
+}
+
+void AppendLine(Traces& traces, const std::string& line) {
+  const std::string text = OemToWindowsText(NormaliseSeparators(line));
+  std::string_view rest = text;
+  // An indented line would otherwise shift every field by one column.
+  if (!rest.empty() && rest.front() == ',') {
+    rest.remove_prefix(1);
+  }
+  TakeField(rest);
+  const std::string_view time = TakeField(rest);
+  const double lat = TextToCoordinate(TakeField(rest));
+  const double lon = TextToCoordinate(TakeField(rest));
+  AppendTracePoint(traces, kLoadedChannel, time, lon, lat, AltitudeField(rest));
+}
+
+}  // namespace
+
+int ReadGpsFile(Traces& traces, const std::filesystem::path& file) {
+  FichierTexte reader;
+  if (const int status = reader.Open(file); status != 0) {
+    return status;
+  }
+  ClearTraceChannel(traces, kLoadedChannel);
+  while (!reader.Eof()) {
+    const std::string line = LitLigneUtile(reader);
+    // At the end of the file the reader hands back a trailing comment line.
+    if (line.empty() || line[0] == '/') {
+      continue;
+    }
+    CloseTraceFile(traces, traces.CurrentChannel);
+    AppendLine(traces, line);
+  }
+  reader.Close();
+  return 0;
+}
+
+}  // namespace orvex
