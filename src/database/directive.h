@@ -51,13 +51,13 @@ using LecteurFichier = std::function<int(const std::filesystem::path& file)>;
 struct Interpretation {
   PlaceTables& tables;
   Dialogs& dialogs;
-  std::filesystem::path currentDirectory;
+  std::filesystem::path currentDirectory{};
   std::int32_t IoStatus = kIoOk;
-  ProgressSink progress;                    // start-up list lines, UTF-8
-  std::function<void()> removeLastLine;     // takes the last progress line back
-  std::function<void()> closeStartupWindow;  // before a message that halts the program
-  LecteurFichier lireDalles;                // mode 8; empty: the tile row reads nothing
-  LecteurFichier importeFil;                // mode 9; empty: the grid row reads nothing
+  ProgressSink progress{};                     // start-up list lines, UTF-8
+  std::function<void()> removeLastLine{};      // takes the last progress line back
+  std::function<void()> closeStartupWindow{};  // before a message that halts the program
+  LecteurFichier lireDalles{};                 // mode 8; empty: the tile row reads nothing
+  LecteurFichier importeFil{};                 // mode 9; empty: the grid row reads nothing
 };
 
 // Makes `target` the current directory when it is a directory that can be

@@ -39,12 +39,13 @@ std::int32_t EntierEnTete(std::string_view text, bool& complet) {
   if (stop == text.data() || error != std::errc() || magnitude > static_cast<std::uint64_t>(kMagnitudeMax)) {
     return 0;
   }
-  complet = stop == end;
-  const auto value = static_cast<std::int64_t>(magnitude);
-  if (complet && negatif) {
-    return static_cast<std::int32_t>(-value);
+  const bool toutLu = stop == end;
+  const auto value = (toutLu && negatif ? -1 : 1) * static_cast<std::int64_t>(magnitude);
+  if (value < std::numeric_limits<std::int32_t>::min() || value > std::numeric_limits<std::int32_t>::max()) {
+    return 0;
   }
-  return value < kMagnitudeMax ? static_cast<std::int32_t>(value) : 0;
+  complet = toutLu;
+  return static_cast<std::int32_t>(value);
 }
 
 std::int32_t EntierEnTete(std::string_view text) {

@@ -1,0 +1,71 @@
+#include "database/data_file.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "support/temp_dir.h"
+
+namespace orvex {
+namespace {
+
+std::vector<std::string> LignesDonnees(const testing::TempDir& dir, std::string_view content) {
+  FichierDonnees fichier;
+  EXPECT_EQ(fichier.Ouvre(dir.Write("f.dat", content)), 0);
+  std::vector<std::string> lines;
+  while (!fichier.Eof()) {
+    lines.emplace_back(LitLigneDonnees(fichier));
+  }
+  return lines;
+}
+
+TEST(LitLigneDonnees, SkipsCommentsAndEmptyLinesExceptAtTheEnd) {
+  struct Case {
+    std::string_view content;
+    std::vector<std::string> lines;
+  };
+  const Case cases[] = {
+      {"", {}},
+      {"a\n/c\nb\n", {"a", "b"}},
+      {"a\r\n\r\n/c\r\nb", {"a", "b"}},
+      {"/head\n/head2\na\n", {"a"}},
+      {"a\n/last, comment", {"a", "/last, comment"}},
+      {"a\n/last\n", {"a", "/last"}},
+      {"a\n\n", {"a", "/"}},
+      {"a\n\n\n\nb\n", {"a", "b"}},
+      {"a\nb\x1A" "c,d\n", {"a", "b"}},
+      {std::string_view("a\0b\nc", 5), {std::string("a\0b", 3), "c"}},
+  };
+  testing::TempDir dir;
+  for (const Case& c : cases) {
+    EXPECT_EQ(LignesDonnees(dir, c.content), c.lines) << c.content;
+  }
+}
+
+TEST(FichierDonnees, ReportsTheSystemErrorOfOpening) {
+  testing::TempDir dir;
+  FichierDonnees fichier;
+  EXPECT_EQ(fichier.Ouvre(dir.path() / "missing.dat"), 2);
+  EXPECT_TRUE(fichier.Eof());
+  EXPECT_EQ(fichier.Ouvre(dir.MakeDir("d.dat")), static_cast<int>(std::errc::is_a_directory));
+  EXPECT_TRUE(fichier.Eof());
+}
+
+TEST(Champs, CutAtCommas) {
+  std::string_view reste = "a,b";
+  EXPECT_EQ(CoupeChamp(reste), "a");
+  EXPECT_EQ(reste, "b");
+  EXPECT_EQ(CoupeChamp(reste), "");  // no comma: empty field, rest kept
+  EXPECT_EQ(reste, "b");
+  EXPECT_EQ(ChampSuivant(reste), "b");  // no comma: the whole rest
+  EXPECT_EQ(reste, "");
+  reste = ",x,";
+  EXPECT_EQ(ChampSuivant(reste), "");
+  EXPECT_EQ(ChampSuivant(reste), "x");
+  EXPECT_EQ(reste, "");
+}
+
+}  // namespace
+}  // namespace orvex

@@ -1,0 +1,113 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "database/channel_file.h"
+#include "database/relay_file.h"
+#include "support/temp_dir.h"
+
+namespace orvex {
+namespace {
+
+std::string RelayLines(int first, int count) {
+  std::string text = "/ Indicatif, QRA, Nom, F1, F2, F3\n";
+  for (int i = first; i < first + count; ++i) {
+    text += "F" + std::to_string(i) + ",JN25AB,Relais,145.600,-0.6,R7\n";
+  }
+  return text;
+}
+
+TEST(CompileRelais, SixTextsPerLine) {
+  testing::TempDir dir;
+  std::vector<TRelais> table;
+  ASSERT_EQ(CompileRelais(dir.Write("r.dat", "F5ZXY,JN25AB,Mont Ventoux \x82t\x82,145.600,R7,canal1\nA,B\n"), table),
+            0);
+  ASSERT_EQ(table.size(), 2u);
+  EXPECT_EQ(table[0].Indicatif, "F5ZXY");
+  EXPECT_EQ(table[0].QRA, "JN25AB");
+  EXPECT_EQ(table[0].Nom, "Mont Ventoux \xE9t\xE9");
+  EXPECT_EQ(table[0].Frequence1, "145.600");
+  EXPECT_EQ(table[0].Frequence2, "R7");
+  EXPECT_EQ(table[0].Frequence3, "canal1");
+  // Missing commas give empty fields and leave the rest for the last one.
+  EXPECT_EQ(table[1].Indicatif, "A");
+  EXPECT_EQ(table[1].QRA, "");
+  EXPECT_EQ(table[1].Frequence2, "");
+  EXPECT_EQ(table[1].Frequence3, "B");
+  EXPECT_EQ(CompileRelais(dir.path() / "missing.dat", table), 2);
+  EXPECT_EQ(table.size(), 2u);
+}
+
+TEST(CompileRelais, StopsAt3000RelaysOverAllFiles) {
+  testing::TempDir dir;
+  std::vector<TRelais> table;
+  ASSERT_EQ(CompileRelais(dir.Write("big.dat", RelayLines(0, 3500)), table), 0);
+  ASSERT_EQ(table.size(), 3000u);
+  EXPECT_EQ(table[2999].Indicatif, "F2999");
+  ASSERT_EQ(CompileRelais(dir.Write("more.dat", RelayLines(5000, 10)), table), 0);
+  EXPECT_EQ(table.size(), 3000u);
+
+  std::vector<TRelais> split;
+  ASSERT_EQ(CompileRelais(dir.Write("a.dat", RelayLines(0, 2995)), split), 0);
+  ASSERT_EQ(CompileRelais(dir.Write("b.dat", RelayLines(7000, 10)), split), 0);
+  ASSERT_EQ(split.size(), 3000u);
+  EXPECT_EQ(split[2999].Indicatif, "F7004");
+}
+
+TEST(Canaux, LookupIgnoresCaseAndKeepsTenCharacters) {
+  testing::TempDir dir;
+  TTableCanaux table;
+  table[7].Nom = "OLD";
+  const auto file = dir.Write("canaux.dat",
+                              "/ canal, frequence\nr0,145.600\nR1,145.625 mhz\nlongchannelname,145.650000000\n"
+                              "sansvirgule\n");
+  ASSERT_EQ(LitCanaux(file, table), 0);
+  EXPECT_EQ(table[0].Nom, "R0");
+  EXPECT_EQ(table[1].Frequence, "145.625 MH");
+  EXPECT_EQ(table[2].Nom, "LONGCHANNE");
+  EXPECT_EQ(table[2].Frequence, "145.650000");
+  EXPECT_EQ(table[3].Nom, "");
+  EXPECT_EQ(table[3].Frequence, "SANSVIRGUL");
+  EXPECT_EQ(table[7].Nom, "");  // entries beyond the file are empty
+
+  struct Case {
+    std::string_view text;
+    std::string_view frequence;
+  };
+  const Case cases[] = {
+      {"r0", "145.600"},
+      {"R0", "145.600"},
+      {"r1", "145.625 MH"},
+      {"longchanne", "145.650000"},
+      {"longchannelname", "longchannelname"},  // longer than a name: never matches
+      {"145.500", "145.500"},
+      {"inconnu", "inconnu"},
+      {"", ""},  // not the frequency of the line without a name
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(FrequenceDuCanal(table, c.text), c.frequence) << c.text;
+  }
+}
+
+TEST(Canaux, MissingFileLeavesTheTable) {
+  testing::TempDir dir;
+  TTableCanaux table;
+  table[0].Nom = "R0";
+  EXPECT_EQ(LitCanaux(dir.path() / "canaux.dat", table), 2);
+  EXPECT_EQ(table[0].Nom, "R0");
+}
+
+TEST(Canaux, AtMost500Channels) {
+  testing::TempDir dir;
+  std::string text;
+  for (int i = 0; i < 600; ++i) {
+    text += "C" + std::to_string(i) + "," + std::to_string(i) + "\n";
+  }
+  TTableCanaux table;
+  ASSERT_EQ(LitCanaux(dir.Write("canaux.dat", text), table), 0);
+  EXPECT_EQ(table[499].Nom, "C499");
+  EXPECT_EQ(FrequenceDuCanal(table, "c500"), "c500");
+}
+
+}  // namespace
+}  // namespace orvex
