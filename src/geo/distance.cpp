@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <cmath>
 
+#include "geo/angle_constants.h"
+
 namespace orvex {
 namespace {
 
 constexpr double kEquatorialRadius = 6378.155;  // kilometres
 constexpr double kFlattening = 0.003353;
-constexpr double kDegreesToRadians = 0.017453292519943295;
-constexpr double kPi = 3.141592653589793;
 
 // Latitude in degrees whose radius stands for the whole pair.
 double ReferenceLatitude(double deltaLon, double lat1, double lat2) {

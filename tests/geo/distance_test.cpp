@@ -48,15 +48,6 @@ TEST(Distance, GreatCircleOnALatitudeRadius) {
   }
 }
 
-TEST(Distance, GrowsWithTheAngleUpToHalfACircle) {
-  double previous = 0;
-  for (int degrees = 10; degrees <= 180; degrees += 10) {
-    const double d = Distance(0, 0, degrees, 0);
-    EXPECT_GT(d, previous) << degrees;
-    previous = d;
-  }
-}
-
 TEST(ArcCosine, CoversTheWholeHalfTurnAndToleratesRounding) {
   EXPECT_EQ(ArcCosine(0), 1.5707963267948966);
   EXPECT_EQ(ArcCosine(1 + 1e-15), 0);
