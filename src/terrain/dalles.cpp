@@ -139,7 +139,8 @@ std::optional<std::int64_t> EnUnites(double degrees) {
 }
 
 bool DansFenetre(const FenetreVisible& fenetre, double lg, double lt) {
-  return lt > fenetre.Sud && lt < fenetre.Nord && lg > fenetre.Ouest && lg < fenetre.Est;
+  // Bitwise, not short-circuit: the scan below stays free of branches.
+  return (lt > fenetre.Sud) & (lt < fenetre.Nord) & (lg > fenetre.Ouest) & (lg < fenetre.Est);
 }
 
 }  // namespace
@@ -231,11 +232,11 @@ std::int32_t AltitudeDuPoint(const TTableNiveaux& niveaux, const std::optional<F
       for (const TPointLtLg& point : courbe.Points) {
         const double pointLt = FromFixed(point.Lt);
         const double pointLg = FromFixed(point.Lg);
-        if (fenetre && !DansFenetre(*fenetre, pointLg, pointLt)) {
-          continue;
-        }
+        // Computed for every point and then discarded, not skipped: the
+        // window test alone is unpredictable enough to cost more than that.
+        const bool compte = !fenetre || DansFenetre(*fenetre, pointLg, pointLt);
         const double distance = (lg - pointLg) * (lg - pointLg) + (lt - pointLt) * (lt - pointLt);
-        if (distance < meilleur) {
+        if (compte & (distance < meilleur)) {
           meilleur = distance;
           altitude = courbe.Altitude;
         }
