@@ -74,6 +74,9 @@ std::optional<AprsAngle> ReadAngle(std::string_view text, std::size_t degreeDigi
   const double fraction = std::stoi(minuteDigits.substr(2)) / kHundredths;
   angle.Degrees = DegreeMinutesToDegrees(text.substr(0, degreeDigits), std::string_view(minuteDigits).substr(0, 2),
                                          fraction, text[degreeDigits + kAngleTail - 1], maxDegrees);
+  if (angle.Degrees == 0) {
+    return std::nullopt;
+  }
   return angle;
 }
 

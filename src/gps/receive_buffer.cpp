@@ -12,12 +12,23 @@ namespace {
 
 constexpr std::size_t kChecksumDigits = 2;
 
+// Past the search limit the text is noise, but for a header that may be
+// arriving in pieces at its end.
+void DropNoise(std::string& buffer) {
+  const std::size_t dollar = buffer.rfind('$');
+  if (dollar != std::string::npos && buffer.size() - dollar < kGgaHeaderLength) {
+    buffer.erase(0, dollar);
+  } else {
+    buffer.clear();
+  }
+}
+
 std::optional<std::string> CutSentence(std::string& buffer) {
   while (true) {
     const std::size_t header = FindGgaHeader(buffer);
     if (header == std::string::npos) {
       if (buffer.size() > kHeaderSearchLimit) {
-        buffer.clear();
+        DropNoise(buffer);
       }
       return std::nullopt;
     }
