@@ -33,6 +33,10 @@ struct ControllerAngles {
 
 // Everything one redraw reads and writes.
 struct MapScene {
+  MapScene(Canvas& canvas_, ProjectionState& projection_, const PlaceTables& tables_, const DisplayOptions& display_,
+           RedrawState& redraw_)
+      : canvas(canvas_), projection(projection_), tables(tables_), display(display_), redraw(redraw_) {}
+
   Canvas& canvas;
   ProjectionState& projection;
   const PlaceTables& tables;
