@@ -4,7 +4,9 @@
 
 #include <QGuiApplication>
 
+#include <algorithm>
 #include <random>
+#include <span>
 #include <vector>
 
 #include "mapview/canvas.h"
