@@ -4,6 +4,7 @@
 // persists between calls and every layer sets what it needs before drawing.
 // Colours are 0x00BBGGRR (red in the low byte). Antialiasing is always off, so
 // that xor figures drawn twice restore the picture exactly.
+#include <QColor>
 #include <QFont>
 #include <QImage>
 #include <QPoint>
