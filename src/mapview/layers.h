@@ -3,6 +3,7 @@
 // Each layer reads its table and the projection and draws on the canvas; the
 // redraw pipeline decides which run.
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "database/tables.h"
@@ -33,5 +34,8 @@ void DrawAprsStations(Canvas& canvas, const ProjectionState& p, std::span<const 
 void DrawRepeaters(Canvas& canvas, const ProjectionState& p, const PlaceTables& tables);
 void DrawWaypoints(Canvas& canvas, const ProjectionState& p, std::span<const LabelledPoint> waypoints);
 void DrawScaleBar(Canvas& canvas, const ProjectionState& p);
+// The scale bar's text for a length in kilometres, in the user's regional
+// number format: "523,5 m" or "12,35 km" under French settings.
+std::string ScaleBarLabel(double kilometres);
 
 }  // namespace orvex
