@@ -1,0 +1,153 @@
+#include "gps/drawn_trace.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "platform/paths.h"
+#include "support/scripted_dialogs.h"
+#include "support/temp_dir.h"
+
+namespace orvex {
+namespace {
+
+using testing::ReadFile;
+using testing::ScriptedDialogs;
+using testing::TempDir;
+
+DrawnPoint At(double lon, double lat) { return {ToFixed(lon), ToFixed(lat)}; }
+
+std::string NotATraceFile(const std::filesystem::path& file) {
+  return "Le fichier " + PathText(file) + " n'a pas la structure d'un fichier TRACE";
+}
+
+TEST(TraceCoordinateText, FiveDecimalsAtMostSevenSignificantDigits) {
+  struct Case {
+    double degrees;
+    const char* text;
+  };
+  const Case cases[] = {
+      {45.5, "45.50000"},           {2.123456789, "2.12346"},   {-0.5, "-0.50000"},
+      {0, "0.00000"},               {1.0 / 16384, "0.00006"},   {100, "100.00000"},
+      {123.456789, "123.45680"},    {-179.99999, "-180.00000"}, {99.999996, "100.00000"},
+      {-12.345675, "-12.34567"},  // 12.3456749999... in binary: rounded as stored
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(TraceCoordinateText(c.degrees), c.text) << c.degrees;
+  }
+}
+
+TEST(WriteTraceFile, WritesTheHeaderInWindows1252AndOneLatitudeLongitudeLinePerPoint) {
+  TempDir dir;
+  const auto file = dir.path() / "vol.trc";
+  const std::vector<DrawnPoint> trace = {At(2.25, 45.5), At(-123.456789, 1.0 / 16384)};
+  ASSERT_EQ(WriteTraceFile(file, trace), 0);
+  EXPECT_EQ(ReadFile(file), "/ Fichier de trac\xE9 : " + PathText(file) +
+                                "\r\n"
+                                "45.50000,2.25000\r\n"
+                                "0.00006,-123.45680\r\n");
+  EXPECT_NE(WriteTraceFile(dir.path() / "missing" / "vol.trc", trace), 0);
+}
+
+TEST(TraceFile, RoundTripKeepsEveryPoint) {
+  TempDir dir;
+  const auto file = dir.path() / "aller-retour";
+  std::vector<DrawnPoint> written;
+  for (int i = 0; i < 200; ++i) {
+    written.push_back({-2900000 + i * 29000 + i % 5, -1470000 + i * 14700 + i % 3});
+  }
+  written.push_back({ToFixed(-180), ToFixed(90)});
+  written.push_back({ToFixed(179.99), ToFixed(-90)});
+  ASSERT_EQ(WriteTraceFile(file, written), 0);
+
+  std::vector<DrawnPoint> read = {At(1, 1)};
+  const TraceFileReading reading = ReadTraceFile(file, read);
+  EXPECT_EQ(reading.Status, 0);
+  EXPECT_TRUE(reading.Warning.empty());
+  ASSERT_EQ(read.size(), written.size());
+  for (std::size_t i = 0; i < written.size(); ++i) {
+    // Five decimals hold a 1/16384 degree exactly below 100 degrees; seven
+    // significant digits leave four decimals above, within one unit.
+    const int lonTolerance = std::abs(written[i].Lon) >= ToFixed(100) ? 1 : 0;
+    EXPECT_NEAR(read[i].Lon, written[i].Lon, lonTolerance) << i;
+    EXPECT_EQ(read[i].Lat, written[i].Lat) << i;
+  }
+}
+
+TEST(ReadTraceFile, ReadsDecimalAndDmsFieldsAndIgnoresWhatFollowsThem) {
+  TempDir dir;
+  const auto file = dir.Write("t", "/ Fichier de trac\xE9 : t\r\n"
+                                   "\r\n"
+                                   "45.5,2.25\r\n"
+                                   "/ comment\r\n"
+                                   "45\xB0" "30'00\"S 002\xB0" "15'00\"O extra fields\r\n"
+                                   "  10,5 , 6\r\n"
+                                   "-12.5\r\n");
+  std::vector<DrawnPoint> trace;
+  ASSERT_EQ(ReadTraceFile(file, trace).Status, 0);
+  ASSERT_EQ(trace.size(), 4u);
+  EXPECT_EQ(trace[0].Lat, ToFixed(45.5));
+  EXPECT_EQ(trace[0].Lon, ToFixed(2.25));
+  EXPECT_EQ(trace[1].Lat, ToFixed(-45.5));
+  EXPECT_EQ(trace[1].Lon, ToFixed(-2.25));
+  EXPECT_EQ(trace[2].Lat, ToFixed(10));
+  EXPECT_EQ(trace[2].Lon, ToFixed(5));
+  EXPECT_EQ(trace[3].Lat, ToFixed(-12.5));
+  EXPECT_EQ(trace[3].Lon, 0);
+}
+
+TEST(ReadTraceFile, ReadsAClosingCommentLineAsOneMorePoint) {
+  const char* endings[] = {"/ fin\r\n", "/ fin", "/ fin\r\n\r\n", "/ 12 34\r\n/ fin\r\n"};
+  for (const char* ending : endings) {
+    TempDir dir;
+    std::vector<DrawnPoint> trace;
+    ASSERT_EQ(ReadTraceFile(dir.Write("t", std::string("45.5,2.25\r\n") + ending), trace).Status, 0);
+    ASSERT_EQ(trace.size(), 2u) << ending;
+    EXPECT_EQ(trace[1].Lat, 0) << ending;
+    EXPECT_EQ(trace[1].Lon, 0) << ending;
+  }
+}
+
+TEST(ReadTraceFile, ALatitudeBeyondTheLimitsEmptiesTheTraceWithAWarning) {
+  const char* bodies[] = {"45.5,2.25\r\n95,2\r\n46,3\r\n", "-90.00001,0\r\n", "1,1\r\n91\xB0" "00'00\"N,2\r\n"};
+  for (const char* body : bodies) {
+    TempDir dir;
+    const auto file = dir.Write("pas une trace", body);
+    std::vector<DrawnPoint> trace = {At(1, 1)};
+    const TraceFileReading reading = ReadTraceFile(file, trace);
+    EXPECT_EQ(reading.Status, 0);
+    EXPECT_EQ(reading.Warning, NotATraceFile(file)) << body;
+    EXPECT_TRUE(trace.empty()) << body;
+
+    ScriptedDialogs dialogs;
+    trace = {At(1, 1)};
+    EXPECT_EQ(ReadTraceFile(file, trace, dialogs), 0);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].kind, MessageKind::Warning);
+    EXPECT_EQ(dialogs.messages[0].text, NotATraceFile(file));
+    EXPECT_TRUE(trace.empty());
+  }
+}
+
+TEST(ReadTraceFile, LimitLatitudesAreTaken) {
+  TempDir dir;
+  std::vector<DrawnPoint> trace;
+  const TraceFileReading reading = ReadTraceFile(dir.Write("t", "90,1\r\n-90,-1\r\n"), trace);
+  EXPECT_TRUE(reading.Warning.empty());
+  EXPECT_EQ(trace.size(), 2u);
+}
+
+TEST(ReadTraceFile, AnUnreadableFileLeavesTheTraceAsItWas) {
+  TempDir dir;
+  std::vector<DrawnPoint> trace = {At(1, 1)};
+  ScriptedDialogs dialogs;
+  EXPECT_EQ(ReadTraceFile(dir.path() / "missing", trace, dialogs), ENOENT);
+  EXPECT_EQ(trace.size(), 1u);
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
+}  // namespace
+}  // namespace orvex

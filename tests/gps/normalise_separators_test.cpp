@@ -1,0 +1,48 @@
+#include "gps/normalise_separators.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace orvex {
+namespace {
+
+TEST(NormaliseSeparators, EveryRunOfSpacesAndCommasBecomesOneComma) {
+  struct Case {
+    const char* line;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {"", ""},
+      {"abc", "abc"},
+      {"a b", "a,b"},
+      {"a,b", "a,b"},
+      {"a , ,  b", "a,b"},
+      {"a,,,b,c", "a,b,c"},
+      {"  a b  ", ",a,b,"},
+      {",a,", ",a,"},
+      {" ", ","},
+      {", ,", ","},
+      // Tabs and other bytes are not separators.
+      {"a\tb", "a\tb"},
+      {"48\xB0" "07'02\"N 011\xB0" "31'00\"E", "48\xB0" "07'02\"N,011\xB0" "31'00\"E"},
+      {"123519 123519 a  b 545 ", "123519,123519,a,b,545,"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(NormaliseSeparators(c.line), c.expected) << '"' << c.line << '"';
+  }
+}
+
+TEST(TakeField, SplitsAtEachCommaAndEndsWithTheRest) {
+  std::string_view rest = "a,,bc,d";
+  std::vector<std::string> fields;
+  while (!rest.empty()) {
+    fields.emplace_back(TakeField(rest));
+  }
+  EXPECT_EQ(fields, (std::vector<std::string>{"a", "", "bc", "d"}));
+  EXPECT_EQ(TakeField(rest), "");
+}
+
+}  // namespace
+}  // namespace orvex

@@ -1,0 +1,68 @@
+#include "gps/trace_table.h"
+
+#include <gtest/gtest.h>
+
+namespace orvex {
+namespace {
+
+Traces TwoChannels() {
+  Traces traces;
+  ResetTraces(traces, 2);
+  return traces;
+}
+
+TEST(AppendTracePoint, RoundsPositionAndAltitudeAndCutsTheTime) {
+  Traces traces = TwoChannels();
+  ASSERT_TRUE(AppendTracePoint(traces, 0, "123519.00", 11.516666, 48.117222, 545.5));
+  ASSERT_TRUE(AppendTracePoint(traces, 0, "12", -1.25, -0.5 / 16384, -3.5));
+  const auto& points = traces.TraceTable[0];
+  ASSERT_EQ(points.size(), 2u);
+  EXPECT_EQ(points[0].Lon, 188689);  // 11.516666 * 16384 = 188689.06
+  EXPECT_EQ(points[0].Lat, 788353);  // 48.117222 * 16384 = 788352.6
+  EXPECT_EQ(points[0].Alt, 546);
+  EXPECT_EQ(points[0].Time, "123519");
+  EXPECT_EQ(points[1].Lon, -20480);
+  EXPECT_EQ(points[1].Lat, 0);  // half a unit rounds to even
+  EXPECT_EQ(points[1].Alt, -4);
+  EXPECT_EQ(points[1].Time, "12");
+  EXPECT_EQ(traces.TracePointCount, 2);
+}
+
+TEST(AppendTracePoint, CountsTheCurrentChannelOnlyAndRefusesUnknownChannels) {
+  Traces traces = TwoChannels();
+  AppendTracePoint(traces, 1, "1", 1, 1, 0);
+  EXPECT_EQ(traces.TracePointCount, 0);
+  traces.CurrentChannel = 1;
+  AppendTracePoint(traces, 1, "2", 1, 1, 0);
+  EXPECT_EQ(traces.TracePointCount, 2);
+
+  EXPECT_FALSE(AppendTracePoint(traces, 2, "3", 1, 1, 0));
+  EXPECT_FALSE(AppendTracePoint(traces, -1, "3", 1, 1, 0));
+  EXPECT_EQ(traces.TraceTable[0].size() + traces.TraceTable[1].size(), 2u);
+
+  ClearTraceChannel(traces, 1);
+  EXPECT_EQ(traces.TracePointCount, 0);
+}
+
+TEST(WholeMetres, RoundsToNearestAndSaturates) {
+  EXPECT_EQ(WholeMetres(545.4), 545);
+  EXPECT_EQ(WholeMetres(2.5), 2);
+  EXPECT_EQ(WholeMetres(-0.6), -1);
+  EXPECT_EQ(WholeMetres(1e12), INT32_MAX);
+  EXPECT_EQ(WholeMetres(-1e12), INT32_MIN);
+}
+
+TEST(ResetTraces, GivesEveryChannelAnEmptyListAndAClosedFile) {
+  Traces traces;
+  ResetTraces(traces, 3);
+  EXPECT_EQ(traces.TraceTable.size(), 3u);
+  EXPECT_EQ(traces.TraceFiles.size(), 3u);
+  for (int channel = 0; channel < 3; ++channel) {
+    EXPECT_FALSE(TraceFileOpen(traces, channel));
+  }
+  ResetTraces(traces, 0);
+  EXPECT_EQ(traces.TraceTable.size(), 1u);
+}
+
+}  // namespace
+}  // namespace orvex
