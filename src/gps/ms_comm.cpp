@@ -127,6 +127,9 @@ int TMSComm::InBufferCount() const {
 }
 
 std::vector<std::uint8_t> TMSComm::Input() {
+  if (!port_.isOpen()) {
+    return {};
+  }
   const qint64 waiting = port_.bytesAvailable();
   const QByteArray bytes = port_.read(inputLen_ > 0 ? std::min<qint64>(inputLen_, waiting) : waiting);
   return {bytes.begin(), bytes.end()};
