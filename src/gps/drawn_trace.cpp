@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <memory>
 #include <string_view>
 #include <system_error>
 
@@ -64,7 +65,7 @@ std::string TraceCoordinateText(double degrees) {
 
 int WriteTraceFile(const std::filesystem::path& file, const std::vector<DrawnPoint>& trace) {
   errno = 0;
-  LiveTraceFile out(std::fopen(file.c_str(), "wb"));
+  std::unique_ptr<std::FILE, FileCloser> out(std::fopen(file.c_str(), "wb"));
   if (out == nullptr) {
     return errno != 0 ? errno : EIO;
   }

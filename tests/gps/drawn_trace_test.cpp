@@ -85,10 +85,12 @@ TEST(ReadTraceFile, ReadsDecimalAndDmsFieldsAndIgnoresWhatFollowsThem) {
                                    "/ comment\r\n"
                                    "45\xB0" "30'00\"S 002\xB0" "15'00\"O extra fields\r\n"
                                    "  10,5 , 6\r\n"
-                                   "-12.5\r\n");
+                                   "-12.5\r\n"
+                                   "90,1\r\n"
+                                   "-90,-1\r\n");
   std::vector<DrawnPoint> trace;
   ASSERT_EQ(ReadTraceFile(file, trace).Status, 0);
-  ASSERT_EQ(trace.size(), 4u);
+  ASSERT_EQ(trace.size(), 6u);
   EXPECT_EQ(trace[0].Lat, ToFixed(45.5));
   EXPECT_EQ(trace[0].Lon, ToFixed(2.25));
   EXPECT_EQ(trace[1].Lat, ToFixed(-45.5));
@@ -97,6 +99,7 @@ TEST(ReadTraceFile, ReadsDecimalAndDmsFieldsAndIgnoresWhatFollowsThem) {
   EXPECT_EQ(trace[2].Lon, ToFixed(5));
   EXPECT_EQ(trace[3].Lat, ToFixed(-12.5));
   EXPECT_EQ(trace[3].Lon, 0);
+  EXPECT_EQ(trace[5].Lat, ToFixed(-90));  // the limits themselves are latitudes
 }
 
 TEST(ReadTraceFile, ReadsAClosingCommentLineAsOneMorePoint) {
@@ -130,14 +133,6 @@ TEST(ReadTraceFile, ALatitudeBeyondTheLimitsEmptiesTheTraceWithAWarning) {
     EXPECT_EQ(dialogs.messages[0].text, NotATraceFile(file));
     EXPECT_TRUE(trace.empty());
   }
-}
-
-TEST(ReadTraceFile, LimitLatitudesAreTaken) {
-  TempDir dir;
-  std::vector<DrawnPoint> trace;
-  const TraceFileReading reading = ReadTraceFile(dir.Write("t", "90,1\r\n-90,-1\r\n"), trace);
-  EXPECT_TRUE(reading.Warning.empty());
-  EXPECT_EQ(trace.size(), 2u);
 }
 
 TEST(ReadTraceFile, AnUnreadableFileLeavesTheTraceAsItWas) {

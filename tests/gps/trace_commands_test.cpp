@@ -65,24 +65,14 @@ TEST(ReadGpsFileCommand, GivesTheLastPointLoaded) {
   EXPECT_TRUE(traces.TraceTable[0].empty());
 }
 
-TEST(ReadTraceFileCommand, CancellingEmptiesTheDrawnTrace) {
-  TempDir app;
-  Traces traces = OneChannel();
-  AddDrawnTracePoint(traces, 2, 45);
-  ScriptedDialogs dialogs;
-  int status = 0;
-  EXPECT_FALSE(ReadTraceFileCommand(traces, app.path(), dialogs, status).has_value());
-  EXPECT_TRUE(traces.DrawnTrace.empty());
-}
-
-TEST(TraceCommands, SavedDrawnTraceReadsBackAndCentresOnItsLastPoint) {
+TEST(TraceCommands, SavedDrawnTraceReadsBackAndCancellingAReadEmptiesIt) {
   TempDir app;
   Traces traces = OneChannel();
   AddDrawnTracePoint(traces, 2, 45);
   AddDrawnTracePoint(traces, 3.5, 46.25);
   const auto file = (app.path() / "vol").string();
   ScriptedDialogs dialogs;
-  dialogs.fileNames = {file, file, "/no/such/dir/x"};
+  dialogs.fileNames = {file, file, std::nullopt, "/no/such/dir/x"};
   EXPECT_EQ(SaveTraceFileCommand(traces, app.path(), dialogs), 0);
 
   traces.DrawnTrace.clear();
@@ -93,6 +83,10 @@ TEST(TraceCommands, SavedDrawnTraceReadsBackAndCentresOnItsLastPoint) {
   EXPECT_EQ(last->Lat, ToFixed(46.25));
   EXPECT_EQ(traces.DrawnTrace.size(), 2u);
 
+  EXPECT_FALSE(ReadTraceFileCommand(traces, app.path(), dialogs, status).has_value());
+  EXPECT_TRUE(traces.DrawnTrace.empty());
+
+  AddDrawnTracePoint(traces, 2, 45);
   EXPECT_FALSE(ReadTraceFileCommand(traces, app.path(), dialogs, status).has_value());
   EXPECT_EQ(status, ENOENT);
   EXPECT_TRUE(traces.DrawnTrace.empty());

@@ -44,25 +44,5 @@ TEST(AppendTracePoint, CountsTheCurrentChannelOnlyAndRefusesUnknownChannels) {
   EXPECT_EQ(traces.TracePointCount, 0);
 }
 
-TEST(WholeMetres, RoundsToNearestAndSaturates) {
-  EXPECT_EQ(WholeMetres(545.4), 545);
-  EXPECT_EQ(WholeMetres(2.5), 2);
-  EXPECT_EQ(WholeMetres(-0.6), -1);
-  EXPECT_EQ(WholeMetres(1e12), INT32_MAX);
-  EXPECT_EQ(WholeMetres(-1e12), INT32_MIN);
-}
-
-TEST(ResetTraces, GivesEveryChannelAnEmptyListAndAClosedFile) {
-  Traces traces;
-  ResetTraces(traces, 3);
-  EXPECT_EQ(traces.TraceTable.size(), 3u);
-  EXPECT_EQ(traces.TraceFiles.size(), 3u);
-  for (int channel = 0; channel < 3; ++channel) {
-    EXPECT_FALSE(TraceFileOpen(traces, channel));
-  }
-  ResetTraces(traces, 0);
-  EXPECT_EQ(traces.TraceTable.size(), 1u);
-}
-
 }  // namespace
 }  // namespace orvex
