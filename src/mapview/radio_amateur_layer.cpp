@@ -35,6 +35,9 @@ void DrawRadioAmateurs(Canvas& canvas, const ProjectionState& p, const TTableOM&
       UprightCross(canvas, top.x, top.y, kCrossHalf);
       canvas.TextOut(top.x + kCallSignShiftX, top.y + kCallSignShiftY, station.Indicatif);
       const ScreenPoint foot = FixedToScreen(p, station.Lg, station.Lt, 0);
+      if (foot == top) {
+        continue;  // no mast to show, and a line of no length must leave no dot
+      }
       canvas.SetPenColor(kMastColour);
       canvas.MoveTo(top.x, top.y);
       canvas.LineTo(foot.x, foot.y);
