@@ -2,8 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cmath>
+#include <random>
 #include <string>
 #include <vector>
+
+#include "gps/aprs_packet.h"
+#include "gps/nmea_sentence.h"
 
 namespace orvex {
 namespace {
@@ -163,6 +169,35 @@ TEST(ReceiveOtherProtocols, NothingIsEverCutAndTheBufferStaysBounded) {
       EXPECT_EQ(ReceiveMessages(buffer, protocol, stream), Messages{}) << protocol;
       EXPECT_LE(buffer.size(), kReceiveBufferLimit);
     }
+  }
+}
+
+// Line noise made of the pieces the framing and the decoders look for.
+TEST(ReceiveNoise, NeverGrowsTheBufferNorTripsTheDecoders) {
+  constexpr std::array<const char*, 12> kPieces = {"$GPGGA,", "$GNGGA", "*", "\r", "\n", ">", ",", ".", "N/", "W",
+                                                   "4807.038", "N0CALL-9>APRS:"};
+  std::mt19937 random(20240601);
+  for (const int protocol : {kTrameNmea, kTrameAprs}) {
+    std::string buffer;
+    int messages = 0;
+    for (int read = 0; read < 5000; ++read) {
+      std::string bytes;
+      for (int piece = std::uniform_int_distribution<int>(0, 12)(random); piece > 0; --piece) {
+        if (random() % 2) {
+          bytes += kPieces[random() % kPieces.size()];
+        } else {
+          bytes += static_cast<char>(random() % 256);
+        }
+      }
+      for (const auto& message : ReceiveMessages(buffer, protocol, bytes)) {
+        const DecodedPosition result = protocol == kTrameNmea ? DecodeSentence(message) : DecodePacket(message);
+        EXPECT_LE(std::abs(result.Latitude), 90);
+        EXPECT_LE(std::abs(result.Longitude), 180);
+        ++messages;
+      }
+      ASSERT_LE(buffer.size(), kReceiveBufferLimit);
+    }
+    EXPECT_GT(messages, 20) << "the noise should reach the decoders";
   }
 }
 
