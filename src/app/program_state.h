@@ -7,7 +7,9 @@
 
 #include "app/configuration.h"
 #include "database/tables.h"
+#include "geo/projection.h"
 #include "mapview/display_options.h"
+#include "mapview/redraw.h"
 #include "terrain/dalles.h"
 
 namespace orvex {
@@ -26,6 +28,8 @@ struct ProgramState {
   PlaceTables tables;
   TDalle dalle;
   DisplayOptions display;
+  ProjectionState projection;
+  RedrawState redraw;
   // Whether the tile-fabrication menu entries are shown (a level-curve file was read).
   bool FabricationDallesPossible = false;
   int PourcentExpansion = 100;

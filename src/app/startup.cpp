@@ -104,6 +104,15 @@ StartupOutcome ReadRegionData(ProgramState& state, StartupContext& context) {
 }
 
 void InitialiseGlobalState(ProgramState& state) {
+  ProjectionState& p = state.projection;
+  p = ProjectionState{};
+  p.Zoom = state.config.ZoomDemarre;
+  p.CentreLongitude = state.config.LgDemarre;
+  p.CentreLatitude = state.config.LtDemarre;
+  p.GlobeRadius = static_cast<double>(p.Zoom) * 80;
+  p.GroundView = true;
+  RefreshRotation(p);
+  state.redraw = RedrawState{};
   state.display = DisplayOptions{};
   state.tables.ModifNiveaux = state.tables.ModifVilles = state.tables.ModifStructures = state.tables.ModifOM = false;
   state.PourcentExpansion = 100;

@@ -13,8 +13,9 @@ namespace {
 using testing::ScriptedDialogs;
 using testing::TempDir;
 
-std::string ConfigurationText(const std::string& serialLine = "ProtocoleGPS=COM1:4800,N,8,1") {
-  return "LgCourant=6.1\r\nLtCourant=49.6\r\n" + serialLine +
+std::string ConfigurationText(const std::string& serialLine = "ProtocoleGPS=COM1:4800,N,8,1",
+                              const std::string& device = "/nonexistent/ttyGPS") {
+  return "PeripheriqueCOM1=" + device + "\r\nLgCourant=6.1\r\nLtCourant=49.6\r\n" + serialLine +
          "\r\nInterface=3\r\nTrame=1\r\nPeriodeGPS=2\r\nCanaux=3\r\nLgDemarre=6.1\r\nLtDemarre=49.6\r\n"
          "ZoomDemarre=600\r\nCarteDemarre=X\r\nRepertoireLieu=Test\r\n";
 }

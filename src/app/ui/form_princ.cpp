@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QScreen>
 
+#include "app/map_scene.h"
 #include "app/startup.h"
 #include "app/ui/form_debug.h"
 #include "app/ui/map_picture.h"
@@ -55,6 +56,10 @@ TFormPrinc::TFormPrinc(Dialogs& dialogs, std::filesystem::path startDirectory, Q
   StaticTextInfo = new QLabel(central);
   StaticTextInfo->setObjectName("StaticTextInfo");
   BuildMenus();
+  Timer1 = new QTimer(this);
+  Timer1->setObjectName("Timer1");
+  Timer1->setInterval(1000);
+  connect(Timer1, &QTimer::timeout, this, &TFormPrinc::Timer1Timer);
 }
 
 TFormPrinc::~TFormPrinc() = default;
@@ -132,9 +137,10 @@ void TFormPrinc::DisposeFenetre(int screenWidth, int screenHeight) {
 void TFormPrinc::TailleImage(int width, int height, int percentage) {
   const int w = std::max(1, static_cast<int>(std::lround(width * percentage / 100.0)));
   const int h = std::max(1, static_cast<int>(std::lround(height * percentage / 100.0)));
-  picture_ = QImage(w, h, QImage::Format_RGB32);
-  picture_.fill(Qt::black);
-  ImageCarte->SetPicture(&picture_);
+  canvas_.SetSize(w, h);
+  ImageCarte->SetCanvas(&canvas_);
+  state_.projection.ImageWidth = w;
+  state_.projection.ImageHeight = h;
 }
 
 void TFormPrinc::EtatMenusVectoriels() {
@@ -178,12 +184,58 @@ bool TFormPrinc::FormCreate() {
   InitialiseGlobalState(state_);
   TailleImage(rememberedPictureSize_.width(), rememberedPictureSize_.height(), state_.PourcentApplique);
   AddProgress("Variables globales initialisées");
+  OpenGpsPort();
+  AddProgress("Port série initialisé");
   EtatMenusVectoriels();
+  RequestRedraw();
   CloseStartupWindow();
+  Timer1->start();
   return true;
 }
 
-void TFormPrinc::Quitter1Click() { close(); }
+MapScene TFormPrinc::Scene() {
+  MapScene scene = MakeMapScene(state_, canvas_);
+  scene.zoomLabel = [this](std::int32_t zoom) { ZoomGP1->setText(QString::number(zoom)); };
+  return scene;
+}
+
+void TFormPrinc::RequestRedraw() {
+  MapScene scene = Scene();
+  orvex::RequestRedraw(scene);
+  ImageCarte->update();
+}
+
+void TFormPrinc::Timer1Timer() {
+  MapScene scene = Scene();
+  const bool drawn = state_.redraw.RedrawCountdown == 1;
+  MainTimerTick(scene, false, nullptr);
+  if (drawn) {
+    ImageCarte->update();
+  }
+}
+
+void TFormPrinc::OpenGpsPort() {
+  for (const auto& [port, device] : state_.config.PeripheriquesCOM) {
+    MSComm1.SetDevicePath(port, device);
+  }
+  connect(&MSComm1, &TMSComm::DeviceLost, this, &TFormPrinc::MSComm1DeviceLost, Qt::UniqueConnection);
+  if (OpenSerialPort(MSComm1, state_.config.PortGPS, ChaineReglages(state_.config)) == kSerialPortUnavailable) {
+    dialogs_.Beep();
+    dialogs_.Message(MessageKind::Warning, SerialPortWarning(state_));
+  }
+}
+
+void TFormPrinc::MSComm1DeviceLost() {
+  const std::string text = "Liaison série perdue : le port COM" + std::to_string(MSComm1.CommPort()) +
+                           " a été fermé (appareil déconnecté).";
+  EchoLine(text);
+  StaticTextInfo->setText(QString::fromStdString(text));
+}
+
+void TFormPrinc::Quitter1Click() {
+  MSComm1.SetPortOpen(false);
+  close();
+}
 
 void TFormPrinc::closeEvent(QCloseEvent* event) { event->accept(); }
 

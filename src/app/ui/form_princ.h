@@ -8,11 +8,14 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QScrollArea>
+#include <QTimer>
 #include <QToolBar>
 #include <filesystem>
 #include <memory>
 
 #include "app/program_state.h"
+#include "gps/ms_comm.h"
+#include "mapview/canvas.h"
 #include "platform/dialogs.h"
 
 namespace orvex {
@@ -31,7 +34,11 @@ class TFormPrinc : public QMainWindow {
   bool FormCreate();
 
   ProgramState& State() { return state_; }
-  const QImage& Picture() const { return picture_; }
+  const QImage& Picture() const { return canvas_.Image(); }
+  Canvas& MapCanvas() { return canvas_; }
+
+  // Every change that affects the picture ends here.
+  void RequestRedraw();
 
   // Widgets named as the program's handlers know them.
   QScrollArea* ScrollBox1 = nullptr;
@@ -66,6 +73,8 @@ class TFormPrinc : public QMainWindow {
   QAction* Quitter1 = nullptr;
   QAction* N15 = nullptr;
   QAction* Fabriquerdalledesniveaux1 = nullptr;
+  QTimer* Timer1 = nullptr;
+  TMSComm MSComm1;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -79,11 +88,15 @@ class TFormPrinc : public QMainWindow {
   void AddProgress(const std::string& line);
   void CloseStartupWindow();
   void Quitter1Click();
+  void Timer1Timer();
+  void OpenGpsPort();
+  void MSComm1DeviceLost();
+  MapScene Scene();
 
   Dialogs& dialogs_;
   std::filesystem::path startDirectory_;
   ProgramState state_;
-  QImage picture_;
+  Canvas canvas_;
   QSize rememberedPictureSize_;
   std::unique_ptr<TFormDebug> formDebug_;
 };

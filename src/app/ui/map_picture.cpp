@@ -11,20 +11,24 @@ MapPicture::MapPicture(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void MapPicture::SetPicture(const QImage* picture) {
-  picture_ = picture;
-  if (picture_ != nullptr) {
-    resize(picture_->size());
+void MapPicture::SetCanvas(const Canvas* canvas) {
+  canvas_ = canvas;
+  CanvasResized();
+}
+
+void MapPicture::CanvasResized() {
+  if (canvas_ != nullptr) {
+    resize(canvas_->Width(), canvas_->Height());
   }
   update();
 }
 
-QSize MapPicture::sizeHint() const { return picture_ != nullptr ? picture_->size() : QSize(); }
+QSize MapPicture::sizeHint() const { return canvas_ != nullptr ? QSize(canvas_->Width(), canvas_->Height()) : QSize(); }
 
 void MapPicture::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  if (picture_ != nullptr) {
-    painter.drawImage(event->rect(), *picture_, event->rect());
+  if (canvas_ != nullptr) {
+    painter.drawImage(event->rect(), canvas_->Image(), event->rect());
   } else {
     painter.fillRect(event->rect(), Qt::black);
   }

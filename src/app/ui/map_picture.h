@@ -4,14 +4,18 @@
 #include <QImage>
 #include <QWidget>
 
+#include "mapview/canvas.h"
+
 namespace orvex {
 
 class MapPicture : public QWidget {
   Q_OBJECT
  public:
   explicit MapPicture(QWidget* parent = nullptr);
-  // The picture shown; owned elsewhere (the map canvas), must outlive this widget's use of it.
-  void SetPicture(const QImage* picture);
+  // The canvas shown; owned by the main window, which outlives this widget.
+  void SetCanvas(const Canvas* canvas);
+  // Follows a change of the canvas size.
+  void CanvasResized();
   QSize sizeHint() const override;
 
  signals:
@@ -28,7 +32,7 @@ class MapPicture : public QWidget {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
 
  private:
-  const QImage* picture_ = nullptr;
+  const Canvas* canvas_ = nullptr;
 };
 
 }  // namespace orvex

@@ -1,0 +1,76 @@
+// orvex-render: the start view of an ORVEX.INI directory as a PNG, without a
+// window and without the serial port. Start-up lines and messages go to
+// standard error exactly as the program writes them.
+#include <QGuiApplication>
+#include <QImageWriter>
+#include <cstdio>
+#include <filesystem>
+
+#include "app/map_scene.h"
+#include "app/render_options.h"
+#include "app/startup.h"
+#include "platform/dialogs.h"
+
+namespace {
+
+int Fail(const std::string& message) {
+  orvex::EchoLine("orvex-render: " + message);
+  return 1;
+}
+
+void ApplyOptions(const orvex::RenderOptions& options, orvex::ProgramState& state) {
+  orvex::ProjectionState& p = state.projection;
+  if (options.zoom) {
+    p.Zoom = *options.zoom;
+  }
+  if (options.centreLongitude) {
+    p.CentreLongitude = *options.centreLongitude;
+    p.CentreLatitude = *options.centreLatitude;
+  }
+  if (options.globe) {
+    orvex::ToggleProjection(p);
+  }
+  state.display.GridShown = options.grid;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  }
+  QGuiApplication app(argc, argv);
+  orvex::RenderOptions options;
+  std::string error;
+  if (!orvex::ParseRenderOptions(std::vector<std::string>(argv + 1, argv + argc), options, error)) {
+    orvex::EchoLine(error);
+    orvex::EchoLine(orvex::kRenderUsage);
+    return 2;
+  }
+  std::error_code ec;
+  const std::filesystem::path directory = std::filesystem::absolute(options.directory, ec);
+  if (ec || !std::filesystem::is_directory(directory, ec)) {
+    return Fail(options.directory + ": no such directory");
+  }
+
+  orvex::StderrDialogs dialogs;
+  orvex::StartupContext context{dialogs, orvex::EchoLine, nullptr, nullptr};
+  orvex::ProgramState state;
+  orvex::EchoLine("Liste de démarrage :");
+  if (orvex::ReadConfiguration(state, directory, context) == orvex::StartupOutcome::Halt ||
+      orvex::ReadRegionData(state, context) == orvex::StartupOutcome::Halt) {
+    return Fail("start-up failed in " + directory.string());
+  }
+  orvex::InitialiseGlobalState(state);
+  orvex::EchoLine("Variables globales initialisées");
+  ApplyOptions(options, state);
+
+  orvex::Canvas canvas(options.width, options.height);
+  orvex::MapScene scene = orvex::MakeMapScene(state, canvas);
+  orvex::RequestRedraw(scene);
+  QImageWriter writer(QString::fromStdString(options.output), "png");
+  if (!writer.write(canvas.Image())) {
+    return Fail(options.output + ": " + writer.errorString().toStdString());
+  }
+  return 0;
+}

@@ -1,0 +1,102 @@
+// The serial port at start-up: a missing or busy device gives the warning and
+// start-up goes on; a free pseudo-terminal opens silently.
+#include <fcntl.h>
+#include <pty.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include "app/ui/form_princ.h"
+#include "support/scripted_dialogs.h"
+#include "support/temp_dir.h"
+
+namespace orvex {
+namespace {
+
+using testing::ScriptedDialogs;
+using testing::TempDir;
+
+class PseudoTerminal {
+ public:
+  PseudoTerminal() {
+    char name[128] = {};
+    if (::openpty(&master_, &slave_, name, nullptr, nullptr) == 0) {
+      path_ = name;
+      ::fcntl(master_, F_SETFL, O_NONBLOCK);
+    }
+  }
+  ~PseudoTerminal() {
+    ::close(slave_);
+    ::close(master_);
+  }
+  const std::string& path() const { return path_; }
+
+ private:
+  int master_ = -1;
+  int slave_ = -1;
+  std::string path_;
+};
+
+void WriteBase(const TempDir& dir, const std::string& device) {
+  dir.Write("ORVEX.INI", "PeripheriqueCOM1=" + device +
+                             "\r\nProtocoleGPS=COM1:4800,N,8,1\r\nInterface=3\r\nTrame=1\r\nPeriodeGPS=2\r\n"
+                             "Canaux=3\r\nLgDemarre=6.1\r\nLtDemarre=49.6\r\nZoomDemarre=600\r\n"
+                             "CarteDemarre=X\r\nRepertoireLieu=r\r\n");
+  dir.MakeDir("lieux/r");
+  dir.MakeDir("relais");
+  dir.Write("canaux.dat", "R1,145.6125\r\n");
+}
+
+std::string ExpectedWarning(const TempDir& dir) {
+  return "Le port COM1 n'est pas disponible ou est déjà utilisé.vous devriez modifier le fichier de configuration " +
+         dir.path().string() +
+         "/ORVEX.INI à la ligne \"protocoleGPS\".L'exécution du programme continue quand même mais la ligne RS232 "
+         "ne sera pas utilisable.";
+}
+
+TEST(StartupSerial, MissingDeviceWarnsAndGoesOn) {
+  TempDir dir;
+  WriteBase(dir, (dir.path() / "no-such-tty").string());
+  ScriptedDialogs dialogs;
+  TFormPrinc form(dialogs, dir.path());
+  ASSERT_TRUE(form.FormCreate());
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].kind, MessageKind::Warning);
+  EXPECT_EQ(dialogs.messages[0].text, ExpectedWarning(dir));
+  EXPECT_EQ(dialogs.beeps, 1);
+  EXPECT_FALSE(form.MSComm1.PortOpen());
+}
+
+TEST(StartupSerial, BusyDeviceWarnsAndGoesOn) {
+  PseudoTerminal pty;
+  ASSERT_FALSE(pty.path().empty());
+  TMSComm holder;
+  ASSERT_EQ(OpenSerialPort(holder, 9, "4800,N,8,1"), kSerialPortUnavailable);  // COM9 has no device
+  holder.SetDevicePath(1, pty.path());
+  ASSERT_EQ(OpenSerialPort(holder, 1, "4800,N,8,1"), kSerialPortOk);
+
+  TempDir dir;
+  WriteBase(dir, pty.path());
+  ScriptedDialogs dialogs;
+  TFormPrinc form(dialogs, dir.path());
+  ASSERT_TRUE(form.FormCreate());
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].text, ExpectedWarning(dir));
+}
+
+TEST(StartupSerial, FreeDeviceOpensWithTheConfiguredSettings) {
+  PseudoTerminal pty;
+  ASSERT_FALSE(pty.path().empty());
+  TempDir dir;
+  WriteBase(dir, pty.path());
+  ScriptedDialogs dialogs;
+  TFormPrinc form(dialogs, dir.path());
+  ASSERT_TRUE(form.FormCreate());
+  EXPECT_TRUE(dialogs.messages.empty());
+  EXPECT_TRUE(form.MSComm1.PortOpen());
+  EXPECT_EQ(form.MSComm1.CommPort(), 1);
+  EXPECT_EQ(form.MSComm1.Settings(), "4800,N,8,1");
+}
+
+}  // namespace
+}  // namespace orvex
