@@ -18,6 +18,10 @@ namespace orvex {
 inline constexpr std::chrono::milliseconds kIntervalleRepeinte{50};
 
 struct SceneRelief {
+  SceneRelief(Canvas& canvas, const ProjectionState& projection, const TTableNiveaux& niveaux, const TDalle& dalle,
+              const DisplayOptions& display, MatriceEcran& matrice)
+      : canvas(canvas), projection(projection), niveaux(niveaux), dalle(dalle), display(display), matrice(matrice) {}
+
   Canvas& canvas;
   const ProjectionState& projection;
   const TTableNiveaux& niveaux;
