@@ -53,7 +53,8 @@ void BM_ReceiveNmeaStream(benchmark::State& state) {
   std::string buffer;
   for (auto _ : state) {
     for (std::size_t at = 0; at < burst.size(); at += 64) {
-      benchmark::DoNotOptimize(orvex::ReceiveMessages(buffer, orvex::kTrameNmea, std::string_view(burst).substr(at, 64)));
+      benchmark::DoNotOptimize(
+          orvex::ReceiveMessages(buffer, orvex::kTrameNmea, std::string_view(burst).substr(at, 64)));
     }
   }
   state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(burst.size()));

@@ -122,9 +122,7 @@ bool TMSComm::SetPortOpen(bool open) {
   return true;
 }
 
-int TMSComm::InBufferCount() const {
-  return static_cast<int>(std::min<qint64>(port_.bytesAvailable(), INT_MAX));
-}
+int TMSComm::InBufferCount() const { return static_cast<int>(std::min<qint64>(port_.bytesAvailable(), INT_MAX)); }
 
 std::vector<std::uint8_t> TMSComm::Input() {
   if (!port_.isOpen()) {

@@ -97,8 +97,9 @@ double Coordinate(std::string_view field, std::string_view hemisphere, char posi
   if (!decimals.empty() && (!IsDigitText(decimals) || !ParseDecimal("0." + std::string(decimals), fraction))) {
     return 0;
   }
-  return DegreeMinutesToDegrees(field.substr(0, point - kMinuteDigits), field.substr(point - kMinuteDigits, kMinuteDigits),
-                                fraction, hemisphere[0], maxDegrees);
+  return DegreeMinutesToDegrees(field.substr(0, point - kMinuteDigits),
+                                field.substr(point - kMinuteDigits, kMinuteDigits), fraction, hemisphere[0],
+                                maxDegrees);
 }
 
 }  // namespace

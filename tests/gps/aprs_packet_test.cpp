@@ -70,8 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
                      Dms(49, 3, 33)},
         PositionCase{"ambiguity 2", Monitor(kHeader, "!4903.  N/07201.  W-"), "N0CALL", -Dms(72, 1, 30),
                      Dms(49, 3, 30)},
-        PositionCase{"ambiguity 3", Monitor(kHeader, "!490 .  N/0720 .  W-"), "N0CALL", -Dms(72, 5, 0),
-                     Dms(49, 5, 0)},
+        PositionCase{"ambiguity 3", Monitor(kHeader, "!490 .  N/0720 .  W-"), "N0CALL", -Dms(72, 5, 0), Dms(49, 5, 0)},
         PositionCase{"ambiguity 4", Monitor(kHeader, "!49  .  N/072  .  W-"), "N0CALL", -Dms(72, 30, 0),
                      Dms(49, 30, 0)}));
 

@@ -42,9 +42,9 @@ class UnreadableSettings : public ::testing::TestWithParam<std::string> {};
 TEST_P(UnreadableSettings, Refused) { EXPECT_FALSE(ParseCommSettings(GetParam()).has_value()); }
 
 INSTANTIATE_TEST_SUITE_P(Cases, UnreadableSettings,
-                         ::testing::Values("", "9600", "9600,n,8", "9600,n,8,1,0", "fast,n,8,1", "0,n,8,1", "-9600,n,8,1",
-                                           "9600,x,8,1", "9600,no,8,1", "9600,,8,1", "9600,n,4,1", "9600,n,9,1",
-                                           "9600,n,8,3", "9600,n,8,", "9600;n;8;1"));
+                         ::testing::Values("", "9600", "9600,n,8", "9600,n,8,1,0", "fast,n,8,1", "0,n,8,1",
+                                           "-9600,n,8,1", "9600,x,8,1", "9600,no,8,1", "9600,,8,1", "9600,n,4,1",
+                                           "9600,n,9,1", "9600,n,8,3", "9600,n,8,", "9600;n;8;1"));
 
 }  // namespace
 }  // namespace orvex

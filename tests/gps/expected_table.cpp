@@ -40,7 +40,8 @@ ExpectedTable::ExpectedTable(const std::filesystem::path& file) {
     throw std::runtime_error("empty or missing table " + file.string());
   }
   columns_ = SplitCsvLine(lines.front());
-  std::for_each(lines.begin() + 1, lines.end(), [this](const std::string& line) { rows_.push_back(SplitCsvLine(line)); });
+  std::for_each(lines.begin() + 1, lines.end(),
+                [this](const std::string& line) { rows_.push_back(SplitCsvLine(line)); });
 }
 
 const std::string& ExpectedTable::Field(std::size_t row, std::string_view column) const {

@@ -85,8 +85,8 @@ INSTANTIATE_TEST_SUITE_P(
                      WithChecksum("$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,,,,"), kLon, kLat, 545.4},
         AcceptedCase{"empty altitude and unit", WithChecksum("$GPGGA,123519,4807.038,N,01131.000,E,2,,,,,,,,"), kLon,
                      kLat, 0},
-        AcceptedCase{"no station id field", WithChecksum("$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,"),
-                     kLon, kLat, 545.4},
+        AcceptedCase{"no station id field",
+                     WithChecksum("$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,"), kLon, kLat, 545.4},
         AcceptedCase{"negative altitude, padded fields",
                      WithChecksum("$GPGGA,123519,04807.0380,N,011031.00000,E,1,08,0.9,-004.20,M,46.9,M,,"),
                      Dms(110, 31, 0), kLat, -4.2},
@@ -100,26 +100,26 @@ class RefusedSentence : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(RefusedSentence, GivesNothing) { ExpectNothing(DecodeSentence(GetParam())); }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, RefusedSentence,
-    ::testing::Values(
-        // no "*" or not two characters after it
-        std::string(kExampleBody), std::string(kExampleBody) + "*", std::string(kExampleBody) + "*4",
-        std::string(kExampleBody) + "*G7",
-        // a comma missing before the age field
-        WithChecksum("$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M"),
-        WithChecksum("$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M"),
-        WithChecksum("$GPGGA,123519"), WithChecksum("$GPGGA"), WithChecksum("$GPGGA123519,4807.038,N"),
-        // a unit other than "M", or a value sent without its unit
-        WithChecksum("$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,F,46.9,M,,"),
-        WithChecksum("$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,F,,"),
-        WithChecksum("$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,,46.9,M,,"),
-        WithChecksum("$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,,,"),
-        // not a GGA sentence
-        WithChecksum("$GPRMC,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,"),
-        WithChecksum("$G1GGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,"),
-        WithChecksum("x$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,"),
-        std::string("\n\n") + kExample, std::string("")));
+INSTANTIATE_TEST_SUITE_P(Cases, RefusedSentence,
+                         ::testing::Values(
+                             // no "*" or not two characters after it
+                             std::string(kExampleBody), std::string(kExampleBody) + "*",
+                             std::string(kExampleBody) + "*4", std::string(kExampleBody) + "*G7",
+                             // a comma missing before the age field
+                             WithChecksum("$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M"),
+                             WithChecksum("$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M"),
+                             WithChecksum("$GPGGA,123519"), WithChecksum("$GPGGA"),
+                             WithChecksum("$GPGGA123519,4807.038,N"),
+                             // a unit other than "M", or a value sent without its unit
+                             WithChecksum("$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,F,46.9,M,,"),
+                             WithChecksum("$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,F,,"),
+                             WithChecksum("$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,,46.9,M,,"),
+                             WithChecksum("$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,,,"),
+                             // not a GGA sentence
+                             WithChecksum("$GPRMC,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,"),
+                             WithChecksum("$G1GGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,"),
+                             WithChecksum("x$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,"),
+                             std::string("\n\n") + kExample, std::string("")));
 
 struct NoPositionCase {
   const char* what;
@@ -145,15 +145,18 @@ INSTANTIATE_TEST_SUITE_P(
         NoPositionCase{"empty latitude", WithChecksum("$GPGGA,123519,,,01131.000,E,1,08,0.9,545.4,M,46.9,M,,")},
         NoPositionCase{"empty longitude", WithChecksum("$GPGGA,123519,4807.038,N,,,1,08,0.9,545.4,M,46.9,M,,")},
         NoPositionCase{"60 minutes", WithChecksum("$GPGGA,123519,4860.000,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,")},
-        NoPositionCase{"beyond the pole", WithChecksum("$GPGGA,123519,9100.000,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,")},
+        NoPositionCase{"beyond the pole",
+                       WithChecksum("$GPGGA,123519,9100.000,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,")},
         NoPositionCase{"beyond the antimeridian",
                        WithChecksum("$GPGGA,123519,4807.038,N,18100.000,E,1,08,0.9,545.4,M,46.9,M,,")},
-        NoPositionCase{"no hemisphere letter", WithChecksum("$GPGGA,123519,4807.038,,01131.000,E,1,08,0.9,545.4,M,46.9,M,,")},
+        NoPositionCase{"no hemisphere letter",
+                       WithChecksum("$GPGGA,123519,4807.038,,01131.000,E,1,08,0.9,545.4,M,46.9,M,,")},
         NoPositionCase{"latitude with an east letter",
                        WithChecksum("$GPGGA,123519,4807.038,E,01131.000,E,1,08,0.9,545.4,M,46.9,M,,")},
         NoPositionCase{"letters in the minutes",
                        WithChecksum("$GPGGA,123519,48O7.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,")},
-        NoPositionCase{"no degree digits", WithChecksum("$GPGGA,123519,07.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,")},
+        NoPositionCase{"no degree digits",
+                       WithChecksum("$GPGGA,123519,07.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,")},
         NoPositionCase{"the equator", WithChecksum("$GPGGA,123519,0000.000,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,")}));
 
 TEST(FindGgaHeader, FindsAnyTalkerInEitherCase) {

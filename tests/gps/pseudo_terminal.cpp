@@ -44,7 +44,8 @@ std::string PseudoTerminal::Read(int timeoutMs) const {
     return bytes;
   }
   std::array<char, 1024> chunk{};
-  for (ssize_t n = ::read(master_, chunk.data(), chunk.size()); n > 0; n = ::read(master_, chunk.data(), chunk.size())) {
+  for (ssize_t n = ::read(master_, chunk.data(), chunk.size()); n > 0;
+       n = ::read(master_, chunk.data(), chunk.size())) {
     bytes.append(chunk.data(), static_cast<std::size_t>(n));
   }
   return bytes;

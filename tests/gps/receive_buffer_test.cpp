@@ -44,8 +44,8 @@ TEST(ReceiveNmea, SentenceCutAcrossReadsComesOutOnceComplete) {
 
 TEST(ReceiveNmea, TakesEveryGgaOfARead) {
   std::string buffer;
-  const std::string read = std::string("noise") + kRmc + "\r\n" + kSentence + "\r\n" + kRmc + "\r\n" +
-                           kOtherSentence + "\r\n" + kRmc;
+  const std::string read =
+      std::string("noise") + kRmc + "\r\n" + kSentence + "\r\n" + kRmc + "\r\n" + kOtherSentence + "\r\n" + kRmc;
   EXPECT_EQ(ReceiveMessages(buffer, kTrameNmea, read), (Messages{kSentence, kOtherSentence}));
 }
 
@@ -174,8 +174,8 @@ TEST(ReceiveOtherProtocols, NothingIsEverCutAndTheBufferStaysBounded) {
 
 // Line noise made of the pieces the framing and the decoders look for.
 TEST(ReceiveNoise, NeverGrowsTheBufferNorTripsTheDecoders) {
-  constexpr std::array<const char*, 12> kPieces = {"$GPGGA,", "$GNGGA", "*", "\r", "\n", ">", ",", ".", "N/", "W",
-                                                   "4807.038", "N0CALL-9>APRS:"};
+  constexpr std::array<const char*, 12> kPieces = {"$GPGGA,", "$GNGGA", "*",  "\r", "\n",       ">",
+                                                   ",",       ".",      "N/", "W",  "4807.038", "N0CALL-9>APRS:"};
   std::mt19937 random(20240601);
   for (const int protocol : {kTrameNmea, kTrameAprs}) {
     std::string buffer;
