@@ -8,6 +8,9 @@
 #include "app/configuration.h"
 #include "database/tables.h"
 #include "geo/projection.h"
+#include "gps/aprs_station_table.h"
+#include "gps/position_handler.h"
+#include "gps/trace_table.h"
 #include "mapview/display_options.h"
 #include "mapview/redraw.h"
 #include "terrain/dalles.h"
@@ -30,6 +33,10 @@ struct ProgramState {
   DisplayOptions display;
   ProjectionState projection;
   RedrawState redraw;
+  ReceiveState receive;
+  Traces traces;
+  AprsStationTable stations;
+  std::vector<LabelledPoint> stationPoints;  // what the station layer draws
   // Whether the tile-fabrication menu entries are shown (a level-curve file was read).
   bool FabricationDallesPossible = false;
   int PourcentExpansion = 100;

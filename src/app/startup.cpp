@@ -119,6 +119,14 @@ void InitialiseGlobalState(ProgramState& state) {
   state.PourcentApplique = 100;
 }
 
+void ResetReceiveState(ProgramState& state) {
+  const ReceiveState previous = state.receive;
+  state.receive = ReceiveState{};
+  state.receive.AvertirTrame = previous.AvertirTrame;
+  state.receive.CentrerSurMobile = previous.CentrerSurMobile;
+  ResetTraces(state.traces, state.config.NbCanaux);
+}
+
 std::string SerialPortWarning(const ProgramState& state) {
   return "Le port COM" + std::to_string(state.config.PortGPS) + " n'est pas disponible ou est déjà utilisé." +
          "vous devriez modifier le fichier de configuration " +

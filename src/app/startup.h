@@ -31,6 +31,9 @@ StartupOutcome ReadRegionData(ProgramState& state, StartupContext& context);
 // The start values of the global state (step 15).
 void InitialiseGlobalState(ProgramState& state);
 
+// Empty receive buffer, no landing point, NbCanaux empty traces (step 20).
+void ResetReceiveState(ProgramState& state);
+
 // The serial-port warning of start-up, word for word.
 std::string SerialPortWarning(const ProgramState& state);
 

@@ -97,6 +97,7 @@ void TFormPrinc::BuildPanels(QWidget* central) {
   NbPGpsGP3 = AddRow(g3, QStringLiteral("Nombre de points :"), "NbPGpsGP3");
   LgChuteGP3 = AddRow(g3, QStringLiteral("Chute :"), "LgChuteGP3");
   LtChuteGP3 = AddRow(g3, QString(), "LtChuteGP3");
+  LabelFichier = AddRow(g3, QStringLiteral("Fichier :"), "LabelFichier");
 }
 
 void TFormPrinc::BuildMenus() {
@@ -110,6 +111,7 @@ void TFormPrinc::BuildMenus() {
   N15->setObjectName("N15");
   Fabriquerdalledesniveaux1 = new QAction(QStringLiteral("Fabriquer dalle des niveaux"), this);
   Fabriquerdalledesniveaux1->setObjectName("Fabriquerdalledesniveaux1");
+  BuildGpsMenu();
   ToolBar1 = addToolBar(QStringLiteral("Outils"));
   ToolBar1->setObjectName("ToolBar1");
   ToolBar1->setMovable(false);
@@ -186,6 +188,7 @@ bool TFormPrinc::FormCreate() {
   AddProgress("Variables globales initialisées");
   OpenGpsPort();
   AddProgress("Port série initialisé");
+  ResetReceiveState(state_);
   EtatMenusVectoriels();
   RequestRedraw();
   CloseStartupWindow();
@@ -219,6 +222,7 @@ void TFormPrinc::OpenGpsPort() {
     MSComm1.SetDevicePath(port, device);
   }
   connect(&MSComm1, &TMSComm::DeviceLost, this, &TFormPrinc::MSComm1DeviceLost, Qt::UniqueConnection);
+  connect(&MSComm1, &TMSComm::OnComm, this, &TFormPrinc::MSComm1Comm, Qt::UniqueConnection);
   if (OpenSerialPort(MSComm1, state_.config.PortGPS, ChaineReglages(state_.config)) == kSerialPortUnavailable) {
     dialogs_.Beep();
     dialogs_.Message(MessageKind::Warning, SerialPortWarning(state_));

@@ -68,11 +68,16 @@ class TFormPrinc : public QMainWindow {
   QLabel* NbPGpsGP3 = nullptr;
   QLabel* LgChuteGP3 = nullptr;
   QLabel* LtChuteGP3 = nullptr;
+  QLabel* LabelFichier = nullptr;
   QLabel* StaticTextInfo = nullptr;
   QToolBar* ToolBar1 = nullptr;
   QAction* Quitter1 = nullptr;
   QAction* N15 = nullptr;
   QAction* Fabriquerdalledesniveaux1 = nullptr;
+  QAction* LirefichierGPS1 = nullptr;
+  QAction* DessinerUnTrace = nullptr;
+  QAction* Sauverfichiertrac1 = nullptr;
+  QAction* Lirefichiertrac1 = nullptr;
   QTimer* Timer1 = nullptr;
   TMSComm MSComm1;
 
@@ -90,6 +95,13 @@ class TFormPrinc : public QMainWindow {
   void Quitter1Click();
   void Timer1Timer();
   void OpenGpsPort();
+  void BuildGpsMenu();
+  void MSComm1Comm();
+  void ApplyGpsPanel(const GpsPanelUpdate& update);
+  void LirefichierGPS1Click();
+  void DessinerUnTraceClick();
+  void Sauverfichiertrac1Click();
+  void Lirefichiertrac1Click();
   void MSComm1DeviceLost();
   MapScene Scene();
 

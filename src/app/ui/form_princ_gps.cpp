@@ -1,0 +1,117 @@
+// The main window's serial receive handler and trace-file menus: thin
+// bindings of the window-free GPS code to the panel labels and the map.
+#include <QMenuBar>
+
+#include "app/ui/form_princ.h"
+#include "app/ui/map_picture.h"
+#include "gps/aprs_packet.h"
+#include "gps/nmea_sentence.h"
+#include "gps/position_handler.h"
+#include "gps/receive_buffer.h"
+#include "gps/trace_commands.h"
+#include "platform/paths.h"
+#include "platform/ui/qt_text.h"
+
+namespace orvex {
+namespace {
+
+void SetIfGiven(QLabel* label, const std::optional<std::string>& cp1252) {
+  if (cp1252) {
+    label->setText(ToQString(*cp1252));
+  }
+}
+
+}  // namespace
+
+void TFormPrinc::BuildGpsMenu() {
+  QMenu* gps = menuBar()->addMenu(QStringLiteral("&GPS"));
+  LirefichierGPS1 = gps->addAction(QStringLiteral("Lire fichier GPS"), this, &TFormPrinc::LirefichierGPS1Click);
+  LirefichierGPS1->setObjectName("LirefichierGPS1");
+  gps->addSeparator();
+  DessinerUnTrace = gps->addAction(QStringLiteral("Dessiner un tracé"), this, &TFormPrinc::DessinerUnTraceClick);
+  DessinerUnTrace->setObjectName("DessinerUnTrace");
+  DessinerUnTrace->setCheckable(true);
+  Sauverfichiertrac1 = gps->addAction(QStringLiteral("Sauver fichier tracé"), this, &TFormPrinc::Sauverfichiertrac1Click);
+  Sauverfichiertrac1->setObjectName("Sauverfichiertrac1");
+  Lirefichiertrac1 = gps->addAction(QStringLiteral("Lire fichier tracé"), this, &TFormPrinc::Lirefichiertrac1Click);
+  Lirefichiertrac1->setObjectName("Lirefichiertrac1");
+}
+
+void TFormPrinc::MSComm1Comm() {
+  if (MSComm1.CommEvent() != kComEvReceive || state_.receive.TransferActive) {
+    return;
+  }
+  const std::vector<std::uint8_t> bytes = MSComm1.Input();
+  const std::string text(bytes.begin(), bytes.end());
+  const int protocol = state_.config.TypeTrame;
+  PositionContext context{state_.receive, state_.traces,      state_.stations,     canvas_,
+                          state_.projection, state_.redraw, state_.tables,
+                          state_.config.LgCourant, state_.config.LtCourant, protocol,
+                          state_.directories.RepertoireBase, [this] { RequestRedraw(); }};
+  for (const std::string& message : ReceiveMessages(state_.receive.ReceiveBuffer, protocol, text)) {
+    DecodedPosition fix;
+    if (protocol == kTrameNmea) {
+      StaticTextInfo->setText(ToQString(message));
+      fix = DecodeSentence(message);
+    } else if (protocol == kTrameAprs) {
+      fix = DecodePacket(message);
+    }
+    ApplyGpsPanel(HandlePosition(context, fix));
+  }
+  ImageCarte->update();
+}
+
+void TFormPrinc::ApplyGpsPanel(const GpsPanelUpdate& update) {
+  SetIfGiven(LgGPSGP3, update.LgGPSGP3);
+  SetIfGiven(LtGPSGP3, update.LtGPSGP3);
+  SetIfGiven(AltGPSGP3, update.AltGPSGP3);
+  SetIfGiven(NbPGpsGP3, update.NbPGpsGP3);
+  SetIfGiven(LocalGPSGP3, update.LocalGPSGP3);
+  SetIfGiven(DistGPSGP3, update.DistGPSGP3);
+  SetIfGiven(LgChuteGP3, update.LgChuteGP3);
+  SetIfGiven(LtChuteGP3, update.LtChuteGP3);
+  SetIfGiven(LabelFichier, update.traceFileName);
+  if (update.traceFileStatus != 0) {
+    const std::string text = "Fichier trace non écrit dans " +
+                             PathText(state_.directories.RepertoireBase / "Traces") + " (erreur " +
+                             std::to_string(update.traceFileStatus) + ")";
+    EchoLine(text);
+    StaticTextInfo->setText(Utf8ToQString(text));
+  }
+  if (update.beep) {
+    dialogs_.Beep();
+  }
+}
+
+void TFormPrinc::LirefichierGPS1Click() {
+  int ioStatus = 0;
+  const auto last = ReadGpsFileCommand(state_.traces, state_.directories.RepertoireBase, dialogs_, ioStatus);
+  if (!last) {
+    return;
+  }
+  state_.projection.CentreLongitude = FromFixed(last->Lon);
+  state_.projection.CentreLatitude = FromFixed(last->Lat);
+  RequestRedraw();
+}
+
+void TFormPrinc::DessinerUnTraceClick() {
+  StaticTextInfo->setText(DessinerUnTrace->isChecked()
+                              ? QStringLiteral("Dessin d'un tracé à la souris. Désélectionnez le menu pour arrêter")
+                              : QStringLiteral(" "));
+}
+
+void TFormPrinc::Sauverfichiertrac1Click() {
+  SaveTraceFileCommand(state_.traces, state_.directories.RepertoireBase, dialogs_);
+}
+
+void TFormPrinc::Lirefichiertrac1Click() {
+  int ioStatus = 0;
+  const auto last = ReadTraceFileCommand(state_.traces, state_.directories.RepertoireBase, dialogs_, ioStatus);
+  if (last) {
+    state_.projection.CentreLongitude = FromFixed(last->Lon);
+    state_.projection.CentreLatitude = FromFixed(last->Lat);
+  }
+  RequestRedraw();
+}
+
+}  // namespace orvex

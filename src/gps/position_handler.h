@@ -1,0 +1,68 @@
+#pragma once
+// What the receive handler does with one decoded message: the GPS panel
+// texts, the trace and its live file, the path segment, the APRS station, the
+// nearest city, the distance to the observer and the predicted landing point
+// with its xor crosses. Window-free: the main window applies the texts.
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "database/tables.h"
+#include "geo/projection.h"
+#include "gps/aprs_station_table.h"
+#include "gps/decoded_position.h"
+#include "gps/trace_layers.h"
+#include "gps/trace_table.h"
+#include "mapview/canvas.h"
+#include "mapview/redraw.h"
+
+namespace orvex {
+
+struct ReceiveState {
+  std::string ReceiveBuffer;
+  GeoPosition DropPoint;
+  GeoPosition PreviousDropPoint;
+  GeoPosition PendingDropCross;
+  bool TransferActive = false;    // a Garmin transfer owns the line
+  bool AvertirTrame = false;      // beep on every decoded message
+  bool CentrerSurMobile = false;  // the map follows the mobile
+};
+
+// Texts for the "Données GPS " panel in Windows-1252 (degree signs, city
+// names); an empty optional leaves its label as it is.
+struct GpsPanelUpdate {
+  std::optional<std::string> LgGPSGP3, LtGPSGP3, AltGPSGP3, NbPGpsGP3, LocalGPSGP3, DistGPSGP3, LgChuteGP3,
+      LtChuteGP3;
+  std::optional<std::string> traceFileName;  // a live trace file was created (file name)
+  int traceFileStatus = 0;                    // non-zero: the live file could not be written
+  bool beep = false;
+};
+
+struct PositionContext {
+  ReceiveState& receive;
+  Traces& traces;
+  AprsStationTable& stations;
+  Canvas& canvas;
+  ProjectionState& projection;
+  RedrawState& redraw;
+  const PlaceTables& tables;
+  double observerLongitude = 0;
+  double observerLatitude = 0;
+  int protocol = 0;
+  std::filesystem::path applicationDirectory;
+  std::function<void()> requestRedraw;  // the whole map, after a recentre
+};
+
+GpsPanelUpdate HandlePosition(PositionContext& context, const DecodedPosition& fix);
+
+// "12km de Trier": the nearest city (the first of equal distances), or
+// nothing when there is no city.
+std::optional<std::string> NearestCityText(const TTableVilles& villes, double longitude, double latitude);
+
+// Where the straight line through `previous` (altitude previousAlt) and
+// `current` reaches altitude 0; `previous` itself when both are at the same
+// altitude.
+GeoPosition PredictDropPoint(GeoPosition previous, double previousAlt, GeoPosition current, double currentAlt);
+
+}  // namespace orvex

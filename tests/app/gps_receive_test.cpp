@@ -1,0 +1,207 @@
+// The serial receive handler end to end: a real pseudo-terminal named in
+// ORVEX.INI, bytes written on its master side, the real main window.
+#include <fcntl.h>
+#include <pty.h>
+#include <unistd.h>
+
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTest>
+#include <cstdio>
+#include <gtest/gtest.h>
+
+#include "app/ui/form_princ.h"
+#include "gps/receive_buffer.h"
+#include "platform/ui/qt_text.h"
+#include "support/scripted_dialogs.h"
+#include "support/temp_dir.h"
+
+namespace orvex {
+namespace {
+
+using testing::ReadFile;
+using testing::ScriptedDialogs;
+using testing::TempDir;
+
+class PseudoTerminal {
+ public:
+  PseudoTerminal() {
+    char name[128] = {};
+    if (::openpty(&master_, &slave_, name, nullptr, nullptr) == 0) {
+      path_ = name;
+      ::fcntl(master_, F_SETFL, O_NONBLOCK);
+    }
+  }
+  ~PseudoTerminal() {
+    ::close(slave_);
+    ::close(master_);
+  }
+  const std::string& path() const { return path_; }
+  void Send(std::string_view bytes) const {
+    while (!bytes.empty()) {
+      const ssize_t n = ::write(master_, bytes.data(), bytes.size());
+      if (n > 0) {
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+      } else {
+        QTest::qWait(5);  // the line is full: let the program read
+      }
+    }
+  }
+
+ private:
+  int master_ = -1;
+  int slave_ = -1;
+  std::string path_;
+};
+
+std::string WithChecksum(const std::string& body) {
+  unsigned char sum = 0;
+  for (const char c : body) {
+    sum ^= static_cast<unsigned char>(c);
+  }
+  char tail[8];
+  std::snprintf(tail, sizeof tail, "*%02X", sum);
+  return "$" + body + tail + "\r\n";
+}
+
+std::string Gga(const std::string& time, const std::string& lat, const std::string& lon, const std::string& alt) {
+  return WithChecksum("GPGGA," + time + "," + lat + ",N," + lon + ",E,1,08,0.9," + alt + ",M,46.9,M,,");
+}
+
+class GpsReceive : public ::testing::Test {
+ protected:
+  void Start(int protocol) {
+    ASSERT_FALSE(pty_.path().empty());
+    dir_.Write("ORVEX.INI", "PeripheriqueCOM1=" + pty_.path() +
+                                "\r\nLgCourant=6.0\r\nLtCourant=49.5\r\nProtocoleGPS=COM1:4800,N,8,1\r\nInterface=3\r\n"
+                                "Trame=" + std::to_string(protocol) +
+                                "\r\nPeriodeGPS=2\r\nCanaux=3\r\nLgDemarre=6.1\r\nLtDemarre=49.6\r\nZoomDemarre=600\r\n"
+                                "CarteDemarre=X\r\nRepertoireLieu=r\r\n");
+    dir_.Write("lieux/r/villes/v.dat", "49.6,6.13,Luxembourg\r\n49.75,6.1,Ettelbruck\r\n");
+    dir_.MakeDir("relais");
+    dir_.Write("canaux.dat", "R1,145.6125\r\n");
+    form_ = std::make_unique<TFormPrinc>(dialogs_, dir_.path());
+    ASSERT_TRUE(form_->FormCreate());
+    ASSERT_TRUE(dialogs_.messages.empty()) << dialogs_.messages[0].text;
+  }
+
+  bool WaitForPoints(int count) {
+    return QTest::qWaitFor([&] { return form_->NbPGpsGP3->text() == QString::number(count); }, 3000);
+  }
+
+  PseudoTerminal pty_;
+  TempDir dir_;
+  ScriptedDialogs dialogs_;
+  std::unique_ptr<TFormPrinc> form_;
+};
+
+TEST_F(GpsReceive, SentencesInPiecesFillThePanelTheTraceFileAndThePath) {
+  Start(kTrameNmea);
+  const std::string first = Gga("120000", "4936.000", "00607.800", "1200.0");
+  pty_.Send(first.substr(0, 4));  // cut inside the header
+  QTest::qWait(50);
+  pty_.Send(first.substr(4, first.size() - 5));  // cut inside the checksum
+  QTest::qWait(50);
+  pty_.Send(first.substr(first.size() - 5) + Gga("120010", "4938.000", "00610.800", "1000.0"));
+  ASSERT_TRUE(WaitForPoints(2));
+  EXPECT_EQ(FromQString(form_->LgGPSGP3->text()), "06\xB0" "10'48\"E");
+  EXPECT_EQ(FromQString(form_->LtGPSGP3->text()), "49\xB0" "38'00\"N");
+  EXPECT_EQ(form_->AltGPSGP3->text(), "1000");
+  EXPECT_EQ(FromQString(form_->LocalGPSGP3->text()), "5km de Luxembourg");
+  EXPECT_EQ(form_->LabelFichier->text(), "Trace1.gps");
+  EXPECT_FALSE(form_->LgChuteGP3->text().isEmpty());
+
+  // The first fix opened the file; the second is its first line.
+  const std::string trace = ReadFile(dir_.path() / "Traces" / "Trace1.gps");
+  EXPECT_EQ(trace,
+            "/Fichier GPS - canal 0\r\n/Heure Heure  Latitude  Longitude  Altitude\r\n"
+            "120010,120010,49\xB0" "38'00\"N,06\xB0" "10'48\"E,1000\r\n");
+
+  // The path segment is drawn in yellow between the two fixes.
+  const ProjectionState& p = form_->State().projection;
+  const ScreenPoint a = GeoToScreen(p, 6.13, 49.6, 1200);
+  const ScreenPoint b = GeoToScreen(p, 6.18, 49.6333, 1000);
+  const QImage& image = form_->Picture();
+  const QPoint middle((a.x + b.x) / 2, (a.y + b.y) / 2);
+  bool yellow = false;
+  for (int dx = -2; dx <= 2; ++dx) {
+    for (int dy = -2; dy <= 2; ++dy) {
+      yellow = yellow || image.pixel(middle + QPoint(dx, dy)) == qRgb(255, 255, 0);
+    }
+  }
+  EXPECT_TRUE(yellow);
+}
+
+TEST_F(GpsReceive, BadChecksumsNoiseAndBurstsDecodeNothingAndStayBounded) {
+  Start(kTrameNmea);
+  std::string bad = Gga("120000", "4936.000", "00607.800", "1200.0");
+  bad[bad.size() - 3] = bad[bad.size() - 3] == '0' ? '1' : '0';
+  std::string noise(1 << 20, '\0');
+  for (std::size_t i = 0; i < noise.size(); ++i) {
+    noise[i] = static_cast<char>((i * 2654435761u) >> 13);
+  }
+  pty_.Send(bad + noise);
+  QTest::qWait(200);
+  EXPECT_LE(form_->State().receive.ReceiveBuffer.size(), kReceiveBufferLimit);
+  pty_.Send(Gga("120000", "4936.000", "00607.800", "1200.0"));
+  ASSERT_TRUE(WaitForPoints(1));
+  EXPECT_EQ(FromQString(form_->LtGPSGP3->text()), "49\xB0" "36'00\"N");
+}
+
+TEST_F(GpsReceive, AprsStationsAppearOnceWithTheirName) {
+  Start(kTrameAprs);
+  // The TNC prints a header line, then the information line.
+  pty_.Send("LX1ABC-9>APRS,WIDE2-1:\r\n!4936.00N/00607.80E>test\r\n");
+  pty_.Send("LX1ABC-9>APRS,WIDE2-1:\r\n!4940.00N/00610.00E>moved\r\n");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return form_->State().stations.size() == 1; }, 3000));
+  QTest::qWait(100);
+  ASSERT_EQ(form_->State().stations[0].size(), 1u);
+  EXPECT_EQ(form_->State().stations[0][0].Name, "LX1ABC");
+  EXPECT_EQ(form_->State().stations[0][0].Points[0].second, ToFixed(49.6));
+}
+
+// A real peer: GPSBabel turns a GPX track written here into NMEA, which goes
+// through the pseudo-terminal; every fix comes back within one arc-second and
+// half a metre.
+TEST_F(GpsReceive, NmeaFromGpsBabelDecodesToTheTrack) {
+  if (QStandardPaths::findExecutable("gpsbabel").isEmpty()) {
+    GTEST_SKIP() << "gpsbabel is not installed";
+  }
+  struct Fix {
+    double lat, lon, ele;
+  };
+  const std::vector<Fix> track = {{49.61234, 6.12345, 301.4}, {49.62001, 6.13456, 512.6}, {49.63111, 6.14999, 1234.2}};
+  std::string gpx =
+      "<?xml version=\"1.0\"?>\n<gpx version=\"1.1\" creator=\"test\" xmlns=\"http://www.topografix.com/GPX/1/1\">"
+      "<trk><trkseg>\n";
+  for (std::size_t i = 0; i < track.size(); ++i) {
+    char point[256];
+    std::snprintf(point, sizeof point,
+                  "<trkpt lat=\"%.5f\" lon=\"%.5f\"><ele>%.1f</ele><time>2026-01-01T12:00:%02zuZ</time>"
+                  "<fix>3d</fix></trkpt>\n",
+                  track[i].lat, track[i].lon, track[i].ele, i * 10);
+    gpx += point;
+  }
+  gpx += "</trkseg></trk></gpx>\n";
+  const auto gpxFile = dir_.Write("track.gpx", gpx);
+  QProcess babel;
+  babel.start("gpsbabel", {"-t", "-i", "gpx", "-f", QString::fromStdString(gpxFile.string()), "-o",
+                           "nmea,gprmc=0,gpgsa=0,gpvtg=0", "-F", "-"});
+  ASSERT_TRUE(babel.waitForFinished(10000));
+  const QByteArray nmea = babel.readAllStandardOutput();
+  ASSERT_FALSE(nmea.isEmpty());
+
+  Start(kTrameNmea);
+  pty_.Send(nmea.toStdString());
+  ASSERT_TRUE(WaitForPoints(static_cast<int>(track.size())));
+  const auto& points = form_->State().traces.TraceTable[0];
+  ASSERT_EQ(points.size(), track.size());
+  for (std::size_t i = 0; i < track.size(); ++i) {
+    EXPECT_NEAR(FromFixed(points[i].Lat), track[i].lat, 1.0 / 3600) << i;
+    EXPECT_NEAR(FromFixed(points[i].Lon), track[i].lon, 1.0 / 3600) << i;
+    EXPECT_NEAR(points[i].Alt, track[i].ele, 0.5) << i;
+  }
+}
+
+}  // namespace
+}  // namespace orvex
