@@ -1,17 +1,12 @@
 #pragma once
 // The two trace layers of the map: the live trace of the current channel
 // with the predicted landing cross, and the trace drawn with the mouse.
+#include "geo/geo_position.h"
 #include "geo/projection.h"
 #include "gps/trace_table.h"
 #include "mapview/canvas.h"
 
 namespace orvex {
-
-// A position in degrees; a longitude or latitude of 0 means none.
-struct GeoPosition {
-  double Longitude = 0;
-  double Latitude = 0;
-};
 
 // Each pair of consecutive points of the current channel: the path in yellow
 // (purple, two pixels wide, over a background image), its ground track and
