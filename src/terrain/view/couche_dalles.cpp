@@ -208,10 +208,12 @@ void CoucheDalles::Quadrilatere(const std::array<QPoint, 4>& c, CouleurBgr rempl
     return;
   }
   if (droit) {
-    RectanglePlein(b.x1, b.y1, b.x2 - 1, b.y2 - 1, Argb(remplissage));
-  } else {
-    Remplit(c.data(), 4, Argb(remplissage));
+    // The outline covers the border pixels, the fill what lies inside them.
+    RectanglePlein(b.x1, b.y1, b.x2, b.y2, Argb(contour));
+    RectanglePlein(b.x1 + 1, b.y1 + 1, b.x2 - 1, b.y2 - 1, Argb(remplissage));
+    return;
   }
+  Remplit(c.data(), 4, Argb(remplissage));
   Contour(c.data(), 4, Argb(contour));
 }
 
