@@ -1,10 +1,11 @@
 #include "app/map_scene.h"
 
 #include "gps/trace_layers.h"
+#include "terrain/view/dessine_relief.h"
 
 namespace orvex {
 
-MapScene MakeMapScene(ProgramState& state, Canvas& canvas) {
+MapScene MakeMapScene(ProgramState& state, Canvas& canvas, ReliefHooks hooks) {
   MapScene scene(canvas, state.projection, state.tables, state.display, state.redraw);
   state.stationPoints = AprsStationPoints(state.stations);
   scene.aprsStations = state.stationPoints;
@@ -14,6 +15,13 @@ MapScene MakeMapScene(ProgramState& state, Canvas& canvas) {
   };
   scene.drawnTraceLayer = [&state, &canvas] {
     DrawDrawnTrace(canvas, state.projection, state.traces, state.projection.BackgroundActive);
+  };
+  scene.reliefLayer = [&state, &canvas, hooks = std::move(hooks)] {
+    SceneRelief relief(canvas, state.projection, state.tables.TableNiveaux, state.dalle, state.display,
+                       state.matrice);
+    relief.repeint = hooks.repaint;
+    relief.info = hooks.info;
+    DessineRelief(relief);
   };
   return scene;
 }

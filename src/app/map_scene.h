@@ -7,8 +7,15 @@
 
 namespace orvex {
 
+// Hooks of the terrain layer into the window: show the picture now (tiles
+// appear progressively) and write the status line. Both may be empty.
+struct ReliefHooks {
+  std::function<void()> repaint;
+  std::function<void(const std::string&)> info;
+};
+
 // Binds the layers that live outside the map view (terrain, traces) to the
 // state; window-only hooks (labels) are left for the caller to add.
-MapScene MakeMapScene(ProgramState& state, Canvas& canvas);
+MapScene MakeMapScene(ProgramState& state, Canvas& canvas, ReliefHooks hooks = {});
 
 }  // namespace orvex

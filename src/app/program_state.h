@@ -14,6 +14,7 @@
 #include "mapview/display_options.h"
 #include "mapview/redraw.h"
 #include "terrain/dalles.h"
+#include "terrain/view/matrice_ecran.h"
 
 namespace orvex {
 
@@ -37,6 +38,7 @@ struct ProgramState {
   Traces traces;
   AprsStationTable stations;
   std::vector<LabelledPoint> stationPoints;  // what the station layer draws
+  MatriceEcran matrice;  // the grid as last projected, kept for the 3D views
   // Whether the tile-fabrication menu entries are shown (a level-curve file was read).
   bool FabricationDallesPossible = false;
   int PourcentExpansion = 100;

@@ -1,5 +1,6 @@
 #include "app/ui/form_princ.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -10,6 +11,8 @@
 #include "app/startup.h"
 #include "app/ui/form_debug.h"
 #include "app/ui/map_picture.h"
+#include "app/ui/pointer_handlers.h"
+#include "platform/ui/qt_text.h"
 
 namespace orvex {
 namespace {
@@ -60,6 +63,7 @@ TFormPrinc::TFormPrinc(Dialogs& dialogs, std::filesystem::path startDirectory, Q
   Timer1->setObjectName("Timer1");
   Timer1->setInterval(1000);
   connect(Timer1, &QTimer::timeout, this, &TFormPrinc::Timer1Timer);
+  pointerHandlers_ = std::make_unique<PointerHandlers>(*this);
 }
 
 TFormPrinc::~TFormPrinc() = default;
@@ -197,7 +201,12 @@ bool TFormPrinc::FormCreate() {
 }
 
 MapScene TFormPrinc::Scene() {
-  MapScene scene = MakeMapScene(state_, canvas_);
+  ReliefHooks relief{[this] {
+                       ImageCarte->repaint();
+                       QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+                     },
+                     [this](const std::string& text) { StaticTextInfo->setText(Utf8ToQString(text)); }};
+  MapScene scene = MakeMapScene(state_, canvas_, std::move(relief));
   scene.zoomLabel = [this](std::int32_t zoom) { ZoomGP1->setText(QString::number(zoom)); };
   return scene;
 }
@@ -211,7 +220,7 @@ void TFormPrinc::RequestRedraw() {
 void TFormPrinc::Timer1Timer() {
   MapScene scene = Scene();
   const bool drawn = state_.redraw.RedrawCountdown == 1;
-  MainTimerTick(scene, false, nullptr);
+  MainTimerTick(scene, false, [this] { pointerHandlers_->ShowPointerAltitude(); });
   if (drawn) {
     ImageCarte->update();
   }
