@@ -22,6 +22,7 @@ namespace orvex {
 
 class MapPicture;
 class TFormDebug;
+class PointerHandlers;
 
 class TFormPrinc : public QMainWindow {
   Q_OBJECT
@@ -39,6 +40,11 @@ class TFormPrinc : public QMainWindow {
 
   // Every change that affects the picture ends here.
   void RequestRedraw();
+  // The window's redraw scene, for handlers that only prepare the view.
+  MapScene CurrentScene() { return Scene(); }
+  Dialogs& UserDialogs() { return dialogs_; }
+  // The pointer, keyboard and navigation handlers.
+  PointerHandlers& Pointer() { return *pointerHandlers_; }
 
   // Widgets named as the program's handlers know them.
   QScrollArea* ScrollBox1 = nullptr;
@@ -111,6 +117,7 @@ class TFormPrinc : public QMainWindow {
   Canvas canvas_;
   QSize rememberedPictureSize_;
   std::unique_ptr<TFormDebug> formDebug_;
+  std::unique_ptr<PointerHandlers> pointerHandlers_;
 };
 
 }  // namespace orvex
