@@ -58,15 +58,6 @@ TEST(DessineDalles, FilledCellsTakeTheTableColourOfTheirNorthWestSample) {
   EXPECT_EQ(PixelBgr(carte.canvas, X(8) + 10, Y(4) + 10), kNoir) << "the last column only closes the cells";
 }
 
-TEST(DessineDalles, GreyOutlineStyle) {
-  Carte carte;
-  PoseGrille(carte, MonteVersLEst);
-  Dessine(carte, false, StyleContour::Gris);
-  EXPECT_EQ(PixelBgr(carte.canvas, X(3), Y(4)), kGrisMoyen);
-  EXPECT_EQ(PixelBgr(carte.canvas, X(3) + 10, Y(4)), kGrisMoyen);
-  EXPECT_EQ(Centre(carte, 3, 4), TableCouleurs[51]);
-}
-
 TEST(DessineDalles, ShadingBlackensCellsLowerThanTheirNorthernNeighbour) {
   struct Case {
     const char* what;

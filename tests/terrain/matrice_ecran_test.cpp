@@ -71,19 +71,6 @@ TEST(ConstruitMatriceEcran, VisibleRangesFollowThePicture) {
   }
 }
 
-TEST(ConstruitMatriceEcran, ScreenPositionsAndAltitudes) {
-  MatriceEcran m;
-  ConstruitMatriceEcran(m, Grille(10, 10, 60, 10, Altitude), Projection(testing::kZoomPixel, 0, 0));
-  ASSERT_EQ(m.NbColonnes, 10);
-  ASSERT_EQ(m.NbLignes, 10);
-  EXPECT_EQ(m(0, 0).x, 60);
-  EXPECT_EQ(m(0, 0).y, 10);
-  EXPECT_EQ(m(3, 2).x, 120);
-  EXPECT_EQ(m(3, 2).y, 50);
-  EXPECT_EQ(m(3, 2).z, 2003);
-  EXPECT_TRUE(m.CellulesVisibles());
-}
-
 TEST(ConstruitMatriceEcran, CoarseStepSamplesEveryNthPoint) {
   // Zoom 750 with DLg 20: v = 100, every second sample.
   MatriceEcran m;
@@ -111,17 +98,6 @@ TEST(ConstruitMatriceEcran, RowsMissingFromTheGridAreNotRead) {
   ConstruitMatriceEcran(m, d, Projection(testing::kZoomPixel, 0, 0));
   EXPECT_EQ(m.NbLignes, 4);
   EXPECT_EQ(m(3, 1).z, 0);
-}
-
-TEST(ExtremesVisibles, NegativeAltitudesCountAsZeroAndEdgesAreLeftOut) {
-  // The last visible column and row only close the cells: their altitudes
-  // are not cells of their own.
-  MatriceEcran m;
-  const auto altitude = [](std::int32_t c, std::int32_t r) { return c == 3 || r == 3 ? 9000 : -2 + c + r; };
-  ConstruitMatriceEcran(m, Grille(4, 4, 60, 10, altitude), Projection(testing::kZoomPixel, 0, 0));
-  const ExtremesAltitude e = ExtremesVisibles(m);
-  EXPECT_EQ(e.zmin, 0);
-  EXPECT_EQ(e.zmax, 2);
 }
 
 }  // namespace
