@@ -1,6 +1,7 @@
 // Program entry: the main window runs the start-up sequence before the event
 // loop; a failed start-up ends the program with a non-zero status.
 #include <QApplication>
+#include <QScreen>
 #include <filesystem>
 
 #include "app/ui/form_princ.h"
@@ -14,6 +15,10 @@ int main(int argc, char** argv) {
   dialogs.SetParent(&form);
   if (!form.FormCreate()) {
     return 1;
+  }
+  // Without a window manager "maximised" means nothing: take the screen first.
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    form.setGeometry(screen->availableGeometry());
   }
   form.showMaximized();
   return QApplication::exec();

@@ -20,12 +20,17 @@ namespace {
 constexpr const char* kCaption = "ORVEX32 - Cartographie numérique vectorisée";
 constexpr int kPanelWidth = 180;
 
+// A caption and its value on one row; a long caption gets the row to itself
+// and its value goes below, so the narrow panel never cuts either.
 QLabel* AddRow(QGridLayout* grid, const QString& caption, const char* name) {
-  const int row = grid->rowCount();
+  constexpr int kShortCaption = 10;
+  int row = grid->rowCount();
   auto* value = new QLabel(grid->parentWidget());
   value->setObjectName(name);
-  value->setMinimumWidth(100);
-  if (!caption.isEmpty()) {
+  value->setMinimumWidth(90);
+  if (caption.size() > kShortCaption) {
+    grid->addWidget(new QLabel(caption, grid->parentWidget()), row++, 0, 1, 2);
+  } else if (!caption.isEmpty()) {
     grid->addWidget(new QLabel(caption, grid->parentWidget()), row, 0);
   }
   grid->addWidget(value, row, 1);
