@@ -18,6 +18,9 @@ namespace orvex {
 class CoucheDalles {
  public:
   CoucheDalles(int largeur, int hauteur);
+  // Writes go straight to the picture's memory through bits_.
+  CoucheDalles(const CoucheDalles&) = delete;
+  CoucheDalles& operator=(const CoucheDalles&) = delete;
 
   // Filled with `remplissage`, outlined with `contour`, corners in order.
   void Quadrilatere(const std::array<QPoint, 4>& coins, CouleurBgr remplissage, CouleurBgr contour);
@@ -25,8 +28,6 @@ class CoucheDalles {
 
   // Lays what was drawn since the previous call over `canvas`.
   void Reporte(Canvas& canvas);
-
-  const QImage& Image() const { return image_; }
 
  private:
   void Remplit(const QPoint* coins, int nombre, std::uint32_t argb);
