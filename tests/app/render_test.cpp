@@ -1,0 +1,90 @@
+// orvex-render end to end on the bundled region and on broken directories,
+// and its command line.
+#include <QImage>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+#include "app/render_options.h"
+#include "support/temp_dir.h"
+
+namespace orvex {
+namespace {
+
+struct RenderRun {
+  int exitCode = -1;
+  std::string standardError;
+};
+
+RenderRun Render(const QStringList& arguments) {
+  QProcess process;
+  process.start(ORVEX_RENDER_PROGRAM, arguments);
+  process.waitForFinished(60000);
+  return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+          process.readAllStandardError().toStdString()};
+}
+
+TEST(OrvexRender, DrawsTheBundledRegionAndReportsItsStartup) {
+  testing::TempDir dir;
+  const QString output = QString::fromStdString((dir.path() / "map.png").string());
+  const RenderRun run = Render({ORVEX_SOURCE_DIR "/data", output, "--size", "640x480", "--grid", "--zoom", "800"});
+  ASSERT_EQ(run.exitCode, 0) << run.standardError;
+  EXPECT_NE(run.standardError.find("Liste de démarrage :\n"), std::string::npos);
+  EXPECT_NE(run.standardError.find("Fichier de contours compilé\n"), std::string::npos);
+  EXPECT_NE(run.standardError.find("Fichier des relais compilé\n"), std::string::npos);
+  const QImage image(output);
+  ASSERT_EQ(image.size(), QSize(640, 480));
+  int white = 0;  // country outlines and labels
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      white += image.pixel(x, y) == qRgb(255, 255, 255);
+    }
+  }
+  EXPECT_GT(white, 500);
+}
+
+TEST(OrvexRender, BrokenDirectoriesAndOptionsFailWithAMessage) {
+  testing::TempDir dir;
+  const QString output = QString::fromStdString((dir.path() / "map.png").string());
+  RenderRun run = Render({QString::fromStdString((dir.path() / "missing").string()), output});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_NE(run.standardError.find("no such directory"), std::string::npos);
+
+  run = Render({QString::fromStdString(dir.path().string()), output});  // no ORVEX.INI
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_NE(run.standardError.find("Erreur sur le fichier ORVEX.INI\n"), std::string::npos);
+
+  dir.Write("ORVEX.INI", "ProtocoleGPS=COM1:4800,N,8,1\nInterface=1\nTrame=1\nPeriodeGPS=1\nCanaux=1\n"
+                         "ZoomDemarre=100\nRepertoireLieu=absente\n");
+  run = Render({QString::fromStdString(dir.path().string()), output});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_NE(run.standardError.find("Erreur de changement de répertoire "), std::string::npos);
+
+  run = Render({QString::fromStdString(dir.path().string()), output, "--zoom", "0"});
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_FALSE(std::filesystem::exists(dir.path() / "map.png"));
+}
+
+TEST(RenderOptions, ParsesAndRefuses) {
+  RenderOptions options;
+  std::string error;
+  ASSERT_TRUE(ParseRenderOptions({"dir", "out.png", "--size", "800x600", "--zoom", "2000", "--centre", "6,13", "-49.5",
+                                  "--globe", "--grid"},
+                                 options, error))
+      << error;
+  EXPECT_EQ(options.width, 800);
+  EXPECT_EQ(options.height, 600);
+  EXPECT_EQ(options.zoom, 2000);
+  EXPECT_DOUBLE_EQ(*options.centreLongitude, 6.13);
+  EXPECT_DOUBLE_EQ(*options.centreLatitude, -49.5);
+  EXPECT_TRUE(options.globe && options.grid);
+  for (const std::vector<std::string>& bad :
+       {std::vector<std::string>{"dir"}, {"dir", "out", "extra"}, {"dir", "out", "--size", "800"},
+        {"dir", "out", "--size", "0x10"}, {"dir", "out", "--zoom", "50001"}, {"dir", "out", "--centre", "200", "0"},
+        {"dir", "out", "--centre", "6"}, {"dir", "out", "--bogus"}}) {
+    RenderOptions refused;
+    EXPECT_FALSE(ParseRenderOptions(bad, refused, error)) << bad.back();
+  }
+}
+
+}  // namespace
+}  // namespace orvex
