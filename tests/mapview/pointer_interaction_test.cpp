@@ -1,0 +1,244 @@
+// The window-free steps of the pointer and keyboard handlers: zoom key steps,
+// zooming on the pointed place, the zoom rectangle, navigation, scroll
+// positions, label numbers, the entry checks and the xor figures.
+#include <QLocale>
+
+#include <gtest/gtest.h>
+
+#include "map_picture.h"
+#include "mapview/entry_checks.h"
+#include "mapview/locale_number.h"
+#include "mapview/pointer_interaction.h"
+
+namespace orvex {
+namespace {
+
+class LocaleScope {
+ public:
+  explicit LocaleScope(const QLocale& locale) : previous_(QLocale()) { QLocale::setDefault(locale); }
+  ~LocaleScope() { QLocale::setDefault(previous_); }
+
+ private:
+  QLocale previous_;
+};
+
+struct ZoomStepCase {
+  std::int32_t zoom;
+  std::int32_t up;
+  std::int32_t down;
+};
+
+TEST(ZoomKeys, StepsTestTheRunningValue) {
+  const ZoomStepCase cases[] = {{199, 200, 198}, {200, 206, 199}, {206, 212, 200}, {400, 416, 394},
+                                {416, 432, 400}, {1000, 1066, 984}, {1066, 1132, 1000}, {49990, 50056, 49924}};
+  for (const ZoomStepCase& c : cases) {
+    EXPECT_EQ(ZoomStepUp(c.zoom), c.up) << c.zoom;
+    EXPECT_EQ(ZoomStepDown(c.zoom), c.down) << c.zoom;
+  }
+}
+
+TEST(ZoomKeys, LimitsAndBackground) {
+  ProjectionState p;
+  p.Zoom = 50000;
+  EXPECT_FALSE(PlusKey(p));
+  EXPECT_EQ(p.Zoom, 50000);
+  p.Zoom = 1;
+  EXPECT_FALSE(MinusKey(p));
+  EXPECT_EQ(p.Zoom, 1);
+  // Over a background the zoom is fixed; "+" still asks for a redraw, "-" does not.
+  p.BackgroundActive = true;
+  p.Zoom = 600;
+  EXPECT_TRUE(PlusKey(p));
+  EXPECT_FALSE(MinusKey(p));
+  EXPECT_EQ(p.Zoom, 600);
+}
+
+TEST(ZoomPointe, ZoomsWhileBelowTheLimitAndAlwaysRecentres) {
+  struct Case {
+    std::int32_t zoom;
+    std::int32_t in;
+    std::int32_t out;
+  };
+  const Case cases[] = {{600, 3000, 300}, {9999, 49995, 4999}, {10000, 10000, 5000}, {3, 15, 3}, {4, 20, 2}};
+  PointerInteraction s;
+  s.PointerLongitude = 6.25;
+  s.PointerLatitude = 49.5;
+  for (const Case& c : cases) {
+    ProjectionState in;
+    in.Zoom = c.zoom;
+    ZoomPointe(in, s);
+    EXPECT_EQ(in.Zoom, c.in) << c.zoom;
+    ProjectionState out;
+    out.Zoom = c.zoom;
+    DeZoomPointe(out, s);
+    EXPECT_EQ(out.Zoom, c.out) << c.zoom;
+    EXPECT_EQ(in.CentreLongitude, 6.25);
+    EXPECT_EQ(out.CentreLatitude, 49.5);
+  }
+}
+
+TEST(ZoomRectangle, FitsTheLongitudesUnlessTheyAreEqual) {
+  ProjectionState p;
+  p.ImageWidth = 600;
+  p.Zoom = 1000;
+  ApplyZoomRectangle(p, {6.0, 49.5}, {6.0, 49.7});
+  EXPECT_EQ(p.Zoom, 1000);
+  EXPECT_DOUBLE_EQ(p.CentreLongitude, 6.0);
+  EXPECT_DOUBLE_EQ(p.CentreLatitude, 49.6);
+  ApplyZoomRectangle(p, {6.2, 49.0}, {6.1, 49.2});
+  EXPECT_EQ(p.Zoom, 6000);
+  EXPECT_DOUBLE_EQ(p.CentreLongitude, 6.15);
+  ApplyZoomRectangle(p, {6.0, 49.0}, {6.00001, 49.0});
+  EXPECT_EQ(p.Zoom, kMaxZoom);
+}
+
+TEST(Navigation, StepFollowsTheZoom) {
+  const std::pair<std::int32_t, double> cases[] = {{1, 0.3},     {30, 0.3},    {31, 0.2},     {200, 0.2},
+                                                   {201, 0.05},  {500, 0.05},  {501, 0.02},   {1000, 0.02},
+                                                   {1001, 0.01}, {3001, 0.003}, {4001, 0.001}, {6001, 0.0005}};
+  for (const auto& [zoom, step] : cases) {
+    EXPECT_EQ(NavigationStep(zoom), step) << zoom;
+  }
+}
+
+TEST(Navigation, BordersMoveTheCentre) {
+  struct Case {
+    int x;
+    int y;
+    double dLon;
+    double dLat;
+  };
+  const Case cases[] = {{49, 200, -0.3, 0}, {50, 200, 0, 0}, {551, 200, 0.3, 0}, {300, 10, 0, 0.3},
+                        {300, 351, 0, -0.3}, {10, 390, -0.3, -0.3}, {300, 200, 0, 0}};
+  for (const Case& c : cases) {
+    ProjectionState p;
+    p.ImageWidth = 600;
+    p.ImageHeight = 400;
+    p.Zoom = 10;
+    p.CentreLongitude = 6;
+    p.CentreLatitude = 49;
+    EXPECT_EQ(NavigateAtBorder(p, c.x, c.y), c.dLon != 0 || c.dLat != 0) << c.x << "," << c.y;
+    EXPECT_DOUBLE_EQ(p.CentreLongitude, 6 + c.dLon);
+    EXPECT_DOUBLE_EQ(p.CentreLatitude, 49 + c.dLat);
+  }
+}
+
+TEST(ScrollToPoint, OnlyForPixelsInsideThePicture) {
+  EXPECT_FALSE(ScrollToPointPosition(0, 10, 2000, 1500, 800, 600));
+  EXPECT_FALSE(ScrollToPointPosition(10, 1500, 2000, 1500, 800, 600));
+  const auto middle = ScrollToPointPosition(1000, 900, 2000, 1500, 800, 600);
+  ASSERT_TRUE(middle);
+  EXPECT_EQ(middle->x, 600);
+  EXPECT_EQ(middle->y, 600);
+  const auto corner = ScrollToPointPosition(100, 50, 2000, 1500, 800, 600);
+  ASSERT_TRUE(corner);
+  EXPECT_EQ(corner->x, 0);
+  EXPECT_EQ(corner->y, 0);
+}
+
+TEST(FixedNotation, RoundsOnceToTheCoarserOfDigitsAndDecimals) {
+  struct Case {
+    double value;
+    int digits;
+    int decimals;
+    const char* c;
+    const char* french;
+  };
+  const Case cases[] = {
+      {6.125, 6, 5, "6.12500", "6,12500"},           {49.6123456, 6, 5, "49.61230", "49,61230"},
+      {123.456789, 6, 5, "123.45700", "123,45700"},  {-0.1234549, 6, 5, "-0.12345", "-0,12345"},
+      {-0.000001, 6, 5, "0.00000", "0,00000"},       {12345.678, 5, 2, "12346.00", "12346,00"},
+      {15.0049, 5, 2, "15.00", "15,00"},             {0, 5, 2, "0.00", "0,00"},
+  };
+  for (const Case& c : cases) {
+    {
+      LocaleScope scope(QLocale::c());
+      EXPECT_EQ(FixedNotation(c.value, c.digits, c.decimals).toStdString(), c.c) << c.value;
+    }
+    LocaleScope scope(QLocale(QLocale::French, QLocale::France));
+    EXPECT_EQ(FixedNotation(c.value, c.digits, c.decimals).toStdString(), c.french) << c.value;
+  }
+}
+
+TEST(PointerLabels, EmptyWithoutAPosition) {
+  LocaleScope scope(QLocale(QLocale::French, QLocale::France));
+  const PointerLabelTexts known = PointerLabelTextsFor(GeoPosition{-0.5, 49.6});
+  EXPECT_EQ(known.Longitude, QString::fromUtf8("00°30'00\"O"));
+  EXPECT_EQ(known.Locator, QStringLiteral("IN99SO"));
+  EXPECT_EQ(known.Altitude, QStringLiteral("?"));
+  EXPECT_EQ(known.DecimalLongitude, QStringLiteral("-0,50000"));
+  const PointerLabelTexts unknown = PointerLabelTextsFor(std::nullopt);
+  for (const QString* text : {&unknown.Longitude, &unknown.Latitude, &unknown.Locator, &unknown.Altitude,
+                              &unknown.DecimalLongitude, &unknown.DecimalLatitude}) {
+    EXPECT_TRUE(text->isEmpty());
+  }
+  EXPECT_EQ(DistanceText(15.004).toStdString(), "15,00 km");
+  EXPECT_EQ(AzimuthText(270), QString::fromUtf8("270°"));
+}
+
+TEST(EntryChecks, Locator) {
+  const std::pair<const char*, bool> cases[] = {
+      {"JO10XG", true}, {"jo10xg", true}, {"JOXXXG", true}, {"RR99XX", true}, {"AA00AA", true},
+      {"JO10X", false}, {"JO10XGA", false}, {"SO10XG", false}, {"JS10XG", false}, {"JO10YG", false},
+      {"JO10XY", false}, {"", false}, {"1O10XG", false}};
+  for (const auto& [text, valid] : cases) {
+    EXPECT_EQ(LocatorEntryValid(text), valid) << text;
+  }
+}
+
+TEST(EntryChecks, Zoom) {
+  const std::pair<const char*, bool> cases[] = {{"1", true},      {"50000", true},  {"00600", true}, {"0", false},
+                                                {"50001", false}, {"99999", false}, {"", false},     {"123456", false},
+                                                {"12a", false},   {" 12", false},   {"-5", false}};
+  for (const auto& [text, valid] : cases) {
+    EXPECT_EQ(ZoomEntryValid(text), valid) << text;
+  }
+}
+
+TEST(EntryChecks, LeadingSignedInteger) {
+  const std::pair<const char*, std::int32_t> cases[] = {
+      {"", 0},          {"350", 350},   {"-12m", -12},      {"  +7 ", 7},          {"abc", 0},
+      {"-", 0},         {"12-3", 12},   {"2147483647", 2147483647}, {"-2147483648", INT32_MIN},
+      {"2147483648", 0}, {"99999999999999999999", 0}};
+  for (const auto& [text, value] : cases) {
+    EXPECT_EQ(LeadingSignedInteger(text), value) << text;
+  }
+}
+
+// Every figure drawn twice leaves the picture as it was, over any content.
+TEST(RubberBand, XorFiguresEraseExactly) {
+  Canvas canvas(200, 150);
+  canvas.SetBrushColor(0x204060);
+  canvas.FillRect(20, 20, 120, 90);
+  canvas.SetPenColor(0xFFFF00);
+  canvas.MoveTo(0, 75);
+  canvas.LineTo(200, 75);
+  const QImage before = canvas.Image().copy();
+  const RubberBand bands[] = {
+      {RubberBand::Shape::Line, 10, 10, 180, 140, kRubberBandColour, 1},
+      {RubberBand::Shape::Line, 150, 5, 30, 120, kRubberBandColourOverBackground, kRubberBandWidthOverBackground},
+      {RubberBand::Shape::Rectangle, 160, 130, 15, 12, kRubberBandColour, 1},
+  };
+  for (const RubberBand& band : bands) {
+    DrawXorBand(canvas, band);
+    EXPECT_NE(canvas.Image(), before);
+    EXPECT_EQ(canvas.Mode(), PenMode::Copy);
+    DrawXorBand(canvas, band);
+    EXPECT_EQ(canvas.Image(), before);
+  }
+}
+
+TEST(RubberBand, OverABackgroundTheLineIsWhiteAndWide) {
+  ProjectionState p;
+  p.Zoom = 100;
+  PointerInteraction s;
+  s.RubberBandWidth = 1;
+  EXPECT_EQ(MeasureLine(p, s).colour, kRubberBandColour);
+  EXPECT_EQ(MeasureLine(p, s).width, 1);
+  p.BackgroundActive = true;
+  EXPECT_EQ(MeasureLine(p, s).colour, kRubberBandColourOverBackground);
+  EXPECT_EQ(MeasureLine(p, s).width, 2);
+}
+
+}  // namespace
+}  // namespace orvex
