@@ -7,6 +7,7 @@
 
 #include <algorithm>
 
+#include "mapview/thin_line.h"
 #include "platform/cp1252.h"
 
 namespace orvex {
@@ -172,19 +173,46 @@ void Canvas::SetTextTransparent(bool transparent) { textTransparent_ = transpare
 
 void Canvas::MoveTo(int x, int y) { penPos_ = QPoint(x, y); }
 
+bool Canvas::ThinLines() const {
+  return penWidth_ <= 1 &&
+         (image_.format() == QImage::Format_RGB32 || image_.format() == QImage::Format_ARGB32);
+}
+
+PixelOp Canvas::ThinLineOp() const {
+  switch (penMode_) {
+    case PenMode::Xor:
+      return PixelOp::Xor;
+    case PenMode::Merge:
+      return PixelOp::Or;
+    case PenMode::Copy:
+      break;
+  }
+  return PixelOp::Copy;
+}
+
 void Canvas::LineTo(int x, int y) {
   const QPoint to(x, y);
-  if (QPainter* painter = ShapePainter()) {
+  if (ThinLines()) {
+    DrawThinSegment(ThinLineTarget(image_), penPos_, to, ToQColor(penColor_).rgb(), ThinLineOp());
+  } else if (QPainter* painter = ShapePainter()) {
     painter->drawLine(penPos_, to);
   }
   penPos_ = to;
 }
 
+// Each segment stops short of its end point, as LineTo does.
 void Canvas::Polyline(std::span<const QPoint> points) {
   if (points.empty()) {
     return;
   }
-  if (QPainter* painter = ShapePainter()) {
+  if (ThinLines()) {
+    const std::uint32_t rgb = ToQColor(penColor_).rgb();
+    const PixelOp op = ThinLineOp();
+    const ThinLineTarget target(image_);
+    for (std::size_t i = 1; i < points.size(); ++i) {
+      DrawThinSegment(target, points[i - 1], points[i], rgb, op);
+    }
+  } else if (QPainter* painter = ShapePainter()) {
     painter->drawPolyline(points.data(), static_cast<int>(points.size()));
   }
   penPos_ = points.back();

@@ -19,6 +19,8 @@ class QPainter;
 
 namespace orvex {
 
+enum class PixelOp;
+
 using CouleurBgr = std::int32_t;
 
 enum class PenMode {
@@ -79,7 +81,7 @@ class Canvas {
 
   // Lines stop one pixel short of their end point, so that consecutive
   // segments never draw their shared vertex twice (which would erase it in
-  // xor mode).
+  // xor mode); a line to the pen position draws nothing.
   void MoveTo(int x, int y);
   void LineTo(int x, int y);
   QPoint PenPos() const { return penPos_; }
@@ -105,6 +107,9 @@ class Canvas {
   QPainter* ShapePainter();
   QPainter* CopyPainter(const QRect& rect);
   void EndPainting() const;
+  // Lines one pixel wide are written straight into the picture.
+  bool ThinLines() const;
+  PixelOp ThinLineOp() const;
 
   QImage image_;
   mutable std::unique_ptr<QPainter> painter_;
