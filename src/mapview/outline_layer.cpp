@@ -53,32 +53,41 @@ void DrawWorldFrame(Canvas& canvas, const ProjectionState& p) {
 }  // namespace
 
 // All files form one stream of points in which 0, 0 closes the outline in
-// progress: an outline still open when the data ends is not drawn.
-void DrawCountryOutlines(Canvas& canvas, const ProjectionState& p, const TTableContours& contours,
+// progress: an outline still open when the data ends is not drawn. A point
+// landing on the pixel of the one before adds nothing to the line and is not
+// passed on: zoomed out, most of a detailed outline collapses that way.
+void DrawCountryOutlines(Canvas& canvas, const ProjectionState& projection, const TTableContours& contours,
                          const DisplayOptions& display) {
+  // A private copy: the compiler then knows that drawing cannot change it and
+  // keeps its fields in registers across the million points.
+  const ProjectionState p = projection;
   canvas.SetPenColor(kOutlineColour);
   canvas.SetPenWidth(1);
   canvas.SetPenMode(PenMode::Copy);
   const CullingBox box(p.ViewBounds);
   const bool indexed = display.IndexerPays && p.Zoom > kIndexZoom;
   std::vector<QPoint> line;
-  line.reserve(kMaxPolylinePoints);
+  std::size_t appended = 0;  // points taken into the outline, repeated pixels included
   for (const TFichierLieux<TPointLgLt>& file : contours.Fichiers) {
     for (std::size_t i = 0; i < file.Elements.size(); ++i) {
       const TPointLgLt& point = file.Elements[i];
       if (IsSeparator(point)) {
         canvas.Polyline(line);
         line.clear();
+        appended = 0;
         continue;
       }
-      if (!box.StrictlyInside(point) || line.size() >= kMaxPolylinePoints) {
+      if (!box.StrictlyInside(point) || appended >= kMaxPolylinePoints) {
         continue;
       }
       const ScreenPoint s = FixedToScreen(p, point.Lg, point.Lt, 0);
       if (s.x == 0 || s.y == 0) {
         continue;  // far side of the globe
       }
-      line.emplace_back(s.x, s.y);
+      ++appended;
+      if (line.empty() || line.back() != QPoint(s.x, s.y)) {
+        line.emplace_back(s.x, s.y);
+      }
       if (indexed) {
         DrawIndexMark(canvas, s, file.NomFichier, i);
       }
