@@ -113,16 +113,5 @@ TEST(CityLayer, OnlyCitiesInsideThePictureAreDrawn) {
   EXPECT_EQ(CountInk(canvas, QRect(0, 0, 200, 200)), 0);
 }
 
-TEST(CityLayer, NameColourFollowsFilledPolygons) {
-  for (const bool filled : {true, false}) {
-    Canvas canvas(300, 300);
-    DisplayOptions display;
-    display.PolygonesPleins = filled;
-    const ProjectionState p = ViewOf(canvas, 2001, kLon, kLat);
-    DrawCities(canvas, p, OneCity(0, true, 1), display);
-    EXPECT_GT(CountColour(canvas, filled ? 0xFFFFFF : 0x00AAFF), 10) << filled;
-  }
-}
-
 }  // namespace
 }  // namespace orvex
