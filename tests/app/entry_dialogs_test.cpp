@@ -1,0 +1,161 @@
+// The small entry dialogs of the map, shown without a modal loop and driven
+// with QTest: the locator and zoom entry, the longitude/latitude entry and
+// the altitude entry.
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "app/ui/form_donnees.h"
+#include "app/ui/form_intro_alt.h"
+#include "app/ui/form_intro_lglt.h"
+#include "support/scripted_dialogs.h"
+
+namespace orvex {
+namespace {
+
+using testing::ScriptedDialogs;
+
+TEST(FormDonnees, EntryModesShowTwoFieldsAndFocusTheirFirst) {
+  const std::pair<EntreeDonnees, int> cases[] = {{EntreeDonnees::LocatorFirst, 1}, {EntreeDonnees::ZoomFirst, 2}};
+  for (const auto& [mode, focused] : cases) {
+    ScriptedDialogs dialogs;
+    TFormDonnees dialog(dialogs, mode, {"JN39BO", "600", false});
+    dialog.show();
+    EXPECT_EQ(dialog.windowTitle(), QString::fromUtf8("Introduire la donnée"));
+    EXPECT_EQ(dialog.Label1->text(), "Locator");
+    EXPECT_EQ(dialog.Label2->text(), "Zoom");
+    EXPECT_EQ(dialog.Intro1->text(), "JN39BO");
+    EXPECT_EQ(dialog.Intro2->text(), "600");
+    for (const QWidget* hidden : {static_cast<QWidget*>(dialog.Label3), static_cast<QWidget*>(dialog.Label4),
+                                  static_cast<QWidget*>(dialog.Intro3), static_cast<QWidget*>(dialog.Intro4),
+                                  static_cast<QWidget*>(dialog.ComboFichier)}) {
+      EXPECT_FALSE(hidden->isVisible()) << hidden->objectName().toStdString();
+    }
+    EXPECT_EQ(dialog.focusWidget(), focused == 1 ? dialog.Intro1 : dialog.Intro2);
+  }
+}
+
+TEST(FormDonnees, TypingShowsAnExampleThatARepaintKeeps) {
+  ScriptedDialogs dialogs;
+  TFormDonnees dialog(dialogs, EntreeDonnees::LocatorFirst, {"JN39BO", "600", false});
+  dialog.show();
+  dialog.Intro1->clear();
+  QTest::keyClicks(dialog.Intro1, "jo1");
+  EXPECT_EQ(dialog.IntroMsg->text(), "Exemple : JO10XG");
+  QTest::keyClicks(dialog.Intro2, "0");
+  EXPECT_EQ(dialog.IntroMsg->text(), "Exemple : 10000");
+  dialog.repaint();
+  EXPECT_EQ(dialog.Intro1->text(), "jo1");
+  EXPECT_EQ(dialog.Intro2->text(), "6000");
+}
+
+TEST(FormDonnees, OkChecksLocatorThenZoom) {
+  struct Case {
+    const char* locator;
+    const char* zoom;
+    bool spherical;
+    const char* message;  // null when accepted
+  };
+  const Case cases[] = {
+      {"jo10xg", "10000", false, nullptr},
+      {"JO10X", "10000", false, "Le QRA locotor est incorrect"},
+      {"JO10X", "0", false, "Le QRA locotor est incorrect"},
+      {"JO10XG", "50001", false, "Le zoom doit être compris entre 1 et 30000"},
+      {"JO10XG", "50000", false, nullptr},
+      {"", "600", true, nullptr},
+      {"", "", true, "Le zoom doit être compris entre 1 et 30000"},
+  };
+  for (const Case& c : cases) {
+    ScriptedDialogs dialogs;
+    TFormDonnees dialog(dialogs, EntreeDonnees::ZoomFirst, {c.locator, c.zoom, c.spherical});
+    dialog.show();
+    QTest::mouseClick(dialog.BoutonOkIntro, Qt::LeftButton);
+    if (c.message == nullptr) {
+      EXPECT_EQ(dialog.result(), QDialog::Accepted) << c.locator << " " << c.zoom;
+      EXPECT_EQ(dialogs.beeps, 0);
+      EXPECT_EQ(dialog.LocatorText(), c.locator);
+    } else {
+      EXPECT_TRUE(dialog.isVisible()) << c.locator << " " << c.zoom;
+      EXPECT_EQ(dialog.IntroMsg->text(), QString::fromUtf8(c.message));
+      EXPECT_EQ(dialogs.beeps, 1);
+    }
+  }
+}
+
+TEST(FormDonnees, EscapePressesOk) {
+  ScriptedDialogs dialogs;
+  TFormDonnees dialog(dialogs, EntreeDonnees::LocatorFirst, {"JO10X", "600", false});
+  dialog.show();
+  QTest::keyClick(dialog.Intro1, Qt::Key_Escape);
+  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_EQ(dialog.IntroMsg->text(), "Le QRA locotor est incorrect");
+  dialog.Intro1->setText("JO10XG");
+  QTest::keyClick(dialog.Intro1, Qt::Key_Escape);
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+TEST(FormIntroLgLt, OkNeedsTwoNonZeroCoordinates) {
+  struct Case {
+    const char* longitude;
+    const char* latitude;
+    double expectedLongitude;  // 0 when refused
+    double expectedLatitude;
+  };
+  const Case cases[] = {{"6.125", "49.6", 6.125, 49.6},
+                        {"06\xC2\xB0" "07'30\"E", "49\xC2\xB0" "36'00\"N", 6.125, 49.6},
+                        {"0", "49.6", 0, 0},
+                        {"6.1", "", 0, 0},
+                        {"abc", "49.6", 0, 0}};
+  for (const Case& c : cases) {
+    TFormIntroLgLt dialog;
+    dialog.show();
+    EXPECT_EQ(dialog.windowTitle(), "Introduire longitude et latitude");
+    dialog.EditLg->setText(QString::fromUtf8(c.longitude));
+    dialog.EditLt->setText(QString::fromUtf8(c.latitude));
+    QTest::mouseClick(dialog.BoutonOk, Qt::LeftButton);
+    if (c.expectedLongitude == 0) {
+      EXPECT_TRUE(dialog.isVisible()) << c.longitude;
+      EXPECT_TRUE(dialog.Repointer());
+      EXPECT_EQ(dialog.LabelExplication2->text(), QString::fromUtf8("Au moins une donnée incorrecte"));
+      EXPECT_TRUE(dialog.LabelExplication1->text().isEmpty());
+    } else {
+      EXPECT_FALSE(dialog.isVisible()) << c.longitude;
+      EXPECT_FALSE(dialog.Repointer());
+      EXPECT_DOUBLE_EQ(dialog.Longitude(), c.expectedLongitude);
+      EXPECT_DOUBLE_EQ(dialog.Latitude(), c.expectedLatitude);
+    }
+  }
+}
+
+TEST(FormIntroLgLt, RepointerClosesAskingForTheClickAgain) {
+  TFormIntroLgLt dialog;
+  dialog.show();
+  dialog.EditLg->setText("6.1");
+  dialog.EditLt->setText("49.6");
+  QTest::mouseClick(dialog.BoutonRepointer, Qt::LeftButton);
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_TRUE(dialog.Repointer());
+}
+
+TEST(FormIntroAlt, TheFieldIsReadHoweverTheDialogCloses) {
+  const std::pair<const char*, std::int32_t> cases[] = {{"", 0}, {"350", 350}, {"-12 m", -12}, {"m12", 0}};
+  for (const auto& [text, altitude] : cases) {
+    for (const bool escape : {false, true}) {
+      TFormIntroAlt dialog;
+      dialog.show();
+      EXPECT_EQ(dialog.windowTitle(), "Introduire l'altitude");
+      dialog.EditAltitude->setText(text);
+      if (escape) {
+        QTest::keyClick(dialog.EditAltitude, Qt::Key_Escape);
+      } else {
+        QTest::mouseClick(dialog.BoutonOk, Qt::LeftButton);
+      }
+      EXPECT_FALSE(dialog.isVisible());
+      EXPECT_EQ(dialog.Altitude(), altitude) << text;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace orvex

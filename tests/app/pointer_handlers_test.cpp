@@ -1,0 +1,416 @@
+// The pointer, keyboard and navigation handlers on the real main window over a
+// region written by the test: a 600 x 400 picture at zoom 1000 centred on
+// 6.0 E, 49.6 N, so that pixel (425, 200) lies on 6.125 E, 49.6 N.
+#include <QApplication>
+#include <QLocale>
+#include <QMouseEvent>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+#include <gtest/gtest.h>
+
+#include "app/ui/form_donnees.h"
+#include "app/ui/form_princ.h"
+#include "app/ui/map_picture.h"
+#include "app/ui/pointer_handlers.h"
+#include "geo/distance.h"
+#include "geo/locator.h"
+#include "support/scripted_dialogs.h"
+#include "support/temp_dir.h"
+
+namespace orvex {
+namespace {
+
+using testing::ScriptedDialogs;
+using testing::TempDir;
+
+constexpr int kWidth = 600;
+constexpr int kHeight = 400;
+
+const QLocale kFrench(QLocale::French, QLocale::France);
+
+// Runs `answer` on the data-entry dialog once it is open; a dialog the answer
+// leaves open is closed, so a failing test never hangs.
+void WhenDialogOpens(std::function<void(TFormDonnees&)> answer) {
+  auto* poll = new QTimer;
+  auto tries = std::make_shared<int>(0);
+  poll->setInterval(10);
+  QObject::connect(poll, &QTimer::timeout, [poll, tries, answer = std::move(answer)] {
+    auto* dialog = qobject_cast<TFormDonnees*>(QApplication::activeModalWidget());
+    if (dialog == nullptr && ++*tries < 300) {
+      return;
+    }
+    poll->stop();
+    poll->deleteLater();
+    if (dialog != nullptr) {
+      answer(*dialog);
+      if (dialog->isVisible()) {
+        ADD_FAILURE() << "the dialog was left open";
+        dialog->reject();
+      }
+    }
+  });
+  poll->start();
+}
+
+class PointerForm : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    QLocale::setDefault(kFrench);
+    dir_.Write("ORVEX.INI", "PeripheriqueCOM1=" + (dir_.path() / "no-such-tty").string() +
+                                "\r\nProtocoleGPS=COM1:4800,N,8,1\r\nInterface=3\r\nTrame=1\r\nPeriodeGPS=2\r\n"
+                                "Canaux=3\r\nLgDemarre=6.1\r\nLtDemarre=49.6\r\nZoomDemarre=600\r\n"
+                                "CarteDemarre=X\r\nRepertoireLieu=r\r\n");
+    dir_.Write("lieux/r/niveaux/n.dat", "2\r\n300\r\n49.6,6.1\r\n49.7,6.2\r\n");
+    dir_.MakeDir("relais");
+    dir_.Write("canaux.dat", "R1,145.6125\r\n");
+    form_ = std::make_unique<TFormPrinc>(dialogs_, dir_.path());
+    ASSERT_TRUE(form_->FormCreate());
+    form_->Timer1->stop();
+    dialogs_.beeps = 0;  // the serial port warning's
+    form_->MapCanvas().SetSize(kWidth, kHeight);
+    form_->ImageCarte->CanvasResized();
+    form_->show();
+    form_->activateWindow();
+    form_->ImageCarte->setFocus();
+    View(1000, 6.0, 49.6);
+  }
+
+  void TearDown() override {
+    form_.reset();
+    QLocale::setDefault(QLocale::c());
+  }
+
+  ProjectionState& Projection() { return form_->State().projection; }
+  PointerInteraction& Pointer() { return form_->Pointer().Interaction(); }
+  QString Text(const QLabel* label) const { return label->text(); }
+
+  void View(std::int32_t zoom, double lon, double lat) {
+    Projection().Zoom = zoom;
+    Projection().CentreLongitude = lon;
+    Projection().CentreLatitude = lat;
+    form_->RequestRedraw();
+  }
+
+  void Mouse(QEvent::Type type, int x, int y, Qt::MouseButton button = Qt::LeftButton) {
+    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+    const QPointF at(x, y);
+    QMouseEvent event(type, at, form_->ImageCarte->mapToGlobal(at), button, held, Qt::NoModifier);
+    QApplication::sendEvent(form_->ImageCarte, &event);
+  }
+  void Move(int x, int y) {
+    const QPointF at(x, y);
+    QMouseEvent event(QEvent::MouseMove, at, form_->ImageCarte->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(form_->ImageCarte, &event);
+  }
+  void Click(int x, int y) {
+    Move(x, y);
+    Mouse(QEvent::MouseButtonPress, x, y);
+    Mouse(QEvent::MouseButtonRelease, x, y);
+  }
+  // What a double click delivers to a widget: press, release, press, double click, release.
+  void DoubleClick(int x, int y) {
+    Click(x, y);
+    Mouse(QEvent::MouseButtonPress, x, y);
+    Mouse(QEvent::MouseButtonDblClick, x, y);
+    Mouse(QEvent::MouseButtonRelease, x, y);
+  }
+
+  // Keys go where the keyboard focus is, as typed keys do.
+  QWidget* KeyTarget() {
+    QWidget* focus = QApplication::focusWidget();
+    return focus != nullptr && focus->window() == form_.get() ? focus : form_->ImageCarte;
+  }
+  void Key(char c) { QTest::keyClick(KeyTarget(), c); }
+  void Key(Qt::Key key) { QTest::keyClick(KeyTarget(), key); }
+
+  void Tick() { ASSERT_TRUE(QMetaObject::invokeMethod(form_->Timer1, "timeout", Qt::DirectConnection)); }
+
+  TempDir dir_;
+  ScriptedDialogs dialogs_;
+  std::unique_ptr<TFormPrinc> form_;
+};
+
+QString Kilometres(double km) { return QLocale().toString(km, 'f', 2) + QStringLiteral(" km"); }
+
+TEST_F(PointerForm, LabelsDescribeThePointedPlaceInTheRegionalFormat) {
+  struct Case {
+    QLocale locale;
+    const char* longitude;
+    const char* latitude;
+  };
+  const Case cases[] = {{kFrench, "6,12500", "49,60000"}, {QLocale::c(), "6.12500", "49.60000"}};
+  for (const Case& c : cases) {
+    QLocale::setDefault(c.locale);
+    Move(425, 200);
+    EXPECT_EQ(Text(form_->LgGP1C), c.longitude);
+    EXPECT_EQ(Text(form_->LtGP1C), c.latitude);
+    EXPECT_EQ(Text(form_->LgGP1), QString::fromUtf8("06°07'30\"E"));
+    EXPECT_EQ(Text(form_->LtGP1), QString::fromUtf8("49°36'00\"N"));
+    EXPECT_EQ(Text(form_->LocGP1), "JN39BO");
+    EXPECT_EQ(Text(form_->AltGP1), "?");
+  }
+  EXPECT_EQ(Pointer().PointerFixedLongitude, ToFixed(6.125));
+}
+
+TEST_F(PointerForm, AltitudeComesOnceThePointerRests) {
+  Move(425, 200);
+  Tick();
+  EXPECT_EQ(Text(form_->AltGP1), "?");
+  Tick();
+  EXPECT_EQ(Text(form_->AltGP1), "300");
+  Move(426, 200);
+  EXPECT_EQ(Text(form_->AltGP1), "?");
+}
+
+TEST_F(PointerForm, RotatedViewEmptiesTheLabelsAndIgnoresClicks) {
+  Move(425, 200);
+  Key('d');
+  EXPECT_FALSE(Projection().NoRotation);
+  Move(100, 100);
+  for (const QLabel* label :
+       {form_->LgGP1, form_->LtGP1, form_->LocGP1, form_->AltGP1, form_->LgGP1C, form_->LtGP1C}) {
+    EXPECT_TRUE(label->text().isEmpty()) << label->objectName().toStdString();
+  }
+  EXPECT_EQ(Pointer().PointerLongitude, 6.125);
+  EXPECT_EQ(Pointer().PointerX, 100);
+  Click(100, 100);
+  EXPECT_FALSE(Pointer().MeasureActive);
+  Key('D');  // upper case does nothing
+  EXPECT_DOUBLE_EQ(Projection().Alpha.Radians, -0.1);
+  form_->Pointer().BoutonRAZAngles->click();
+  EXPECT_TRUE(Projection().NoRotation);
+  Move(425, 200);
+  EXPECT_EQ(Text(form_->LocGP1), "JN39BO");
+}
+
+TEST_F(PointerForm, MeasurementCumulatesSegmentsUntilEscape) {
+  Click(300, 200);
+  EXPECT_EQ(Text(form_->LgOrGP2), QString::fromUtf8("06°00'00\"E"));
+  Move(440, 200);
+  const double east = Distance(6.0, 49.6, 6.14, 49.6);
+  EXPECT_EQ(Text(form_->AzGP2), QString::fromUtf8("90°"));
+  EXPECT_EQ(Text(form_->DistGP2), Kilometres(east));
+  Click(440, 200);
+  EXPECT_EQ(Text(form_->DistTotGP2), Kilometres(east));
+  Click(440, 200);
+  Move(440, 270);
+  const double south = Distance(6.14, 49.6, 6.14, Pointer().PointerLatitude);
+  EXPECT_EQ(Text(form_->AzGP2), QString::fromUtf8("180°"));
+  EXPECT_EQ(Text(form_->DistGP2), Kilometres(south));
+  EXPECT_EQ(Text(form_->DistTotGP2), Kilometres(east + south));
+  EXPECT_TRUE(Text(form_->DistTotGP2).contains(QRegularExpression("^1\\d,\\d\\d km$")));
+  Key(Qt::Key_Escape);
+  EXPECT_EQ(Text(form_->DistTotGP2), "0,00 km");
+  EXPECT_EQ(Pointer().CumulativeDistance, 0);
+}
+
+TEST_F(PointerForm, DoubleClickEndsTheMeasureWithoutStartingAnother) {
+  Click(300, 200);
+  Move(400, 250);
+  Click(400, 250);
+  EXPECT_GT(Pointer().CumulativeDistance, 0);
+  DoubleClick(200, 100);
+  EXPECT_FALSE(Pointer().MeasureActive);
+  EXPECT_EQ(Pointer().CumulativeDistance, 0);
+}
+
+TEST_F(PointerForm, RubberBandsLeaveThePictureAsItWas) {
+  Click(100, 100);
+  Move(300, 250);
+  const QImage withLine = form_->Picture().copy();
+  Move(500, 50);
+  EXPECT_NE(form_->Picture(), withLine);
+  Move(300, 250);
+  EXPECT_EQ(form_->Picture(), withLine);
+
+  form_->Pointer().BoutonZoom->click();
+  form_->RequestRedraw();
+  const QImage clean = form_->Picture().copy();
+  Click(100, 100);
+  Move(300, 250);
+  EXPECT_NE(form_->Picture(), clean);
+  Move(100, 100);
+  EXPECT_EQ(form_->Picture(), clean);
+}
+
+TEST_F(PointerForm, ZoomKeys) {
+  struct Case {
+    char key;
+    std::int32_t zoom;
+    std::int32_t expected;
+  };
+  // 49990 steps to 50056, which the redraw brings back to the largest zoom.
+  const Case cases[] = {{'+', 199, 200},   {'+', 200, 206},   {'+', 400, 416}, {'+', 1000, 1066},
+                        {'+', 49990, 50000}, {'+', 50000, 50000}, {'-', 1, 1},     {'-', 206, 200},
+                        {'-', 1066, 1000}};
+  for (const Case& c : cases) {
+    View(c.zoom, 6.0, 49.6);
+    Key(c.key);
+    EXPECT_EQ(Projection().Zoom, c.expected) << c.key << c.zoom;
+    EXPECT_EQ(Text(form_->ZoomGP1), QString::number(c.expected)) << c.key << c.zoom;
+  }
+}
+
+TEST_F(PointerForm, SpaceRecentresOnThePointer) {
+  Move(425, 100);
+  const double latitude = Pointer().PointerLatitude;
+  Key(' ');
+  EXPECT_EQ(Projection().CentreLongitude, 6.125);
+  EXPECT_EQ(Projection().CentreLatitude, latitude);
+}
+
+TEST_F(PointerForm, ZoomOnThePointedPlace) {
+  struct Case {
+    QAction* PointerHandlers::*action;
+    std::int32_t zoom;
+    std::int32_t expected;
+  };
+  const Case cases[] = {{&PointerHandlers::PopPointe, 600, 3000},
+                        {&PointerHandlers::PopPointe, 10000, 10000},
+                        {&PointerHandlers::PopDepoint, 600, 300},
+                        {&PointerHandlers::PopDepoint, 3, 3}};
+  for (const Case& c : cases) {
+    View(c.zoom, 6.0, 49.6);
+    Move(450, 100);
+    const double longitude = Pointer().PointerLongitude;
+    const double latitude = Pointer().PointerLatitude;
+    (form_->Pointer().*c.action)->trigger();
+    EXPECT_EQ(Projection().Zoom, c.expected) << c.zoom;
+    EXPECT_EQ(Projection().CentreLongitude, longitude);
+    EXPECT_EQ(Projection().CentreLatitude, latitude);
+  }
+}
+
+TEST_F(PointerForm, ZoomRectangle) {
+  form_->Pointer().BoutonZoom->click();
+  Click(300, 100);
+  Click(300, 300);
+  EXPECT_EQ(Projection().Zoom, 1000);
+  EXPECT_DOUBLE_EQ(Projection().CentreLongitude, 6.0);
+  EXPECT_NEAR(Projection().CentreLatitude, 49.6, 1e-12);
+  EXPECT_FALSE(Pointer().ZoomMode);
+
+  View(1000, 6.0, 49.6);
+  form_->Pointer().BoutonZoom->click();
+  Click(200, 100);
+  Click(350, 300);
+  EXPECT_EQ(Projection().Zoom, 4000);
+  EXPECT_DOUBLE_EQ(Projection().CentreLongitude, 5.975);
+  EXPECT_FALSE(Pointer().MeasureActive);
+}
+
+TEST_F(PointerForm, NavigationAtTheBorderWhileTicked) {
+  PointerHandlers& handlers = form_->Pointer();
+  handlers.Naviguer1->trigger();
+  EXPECT_TRUE(handlers.Naviguer1->isChecked());
+  Move(10, 200);
+  EXPECT_DOUBLE_EQ(Projection().CentreLongitude, 5.98);
+  handlers.Naviguer1->trigger();
+  EXPECT_FALSE(handlers.Naviguer1->isChecked());
+  Move(10, 200);
+  EXPECT_DOUBLE_EQ(Projection().CentreLongitude, 5.98);
+}
+
+TEST_F(PointerForm, ViewToggles) {
+  PointerHandlers& handlers = form_->Pointer();
+  handlers.BoutonGrille->click();
+  EXPECT_TRUE(form_->State().display.GridShown);
+  handlers.GrilleQRA->trigger();
+  EXPECT_FALSE(form_->State().display.GridShown);
+  const bool relais = form_->State().display.AfficheRelais;
+  handlers.BoutonRelais->click();
+  EXPECT_NE(form_->State().display.AfficheRelais, relais);
+  handlers.MenuAfficheRelais->trigger();
+  EXPECT_EQ(form_->State().display.AfficheRelais, relais);
+  handlers.ConversionQRALongLat2->trigger();
+  EXPECT_EQ(Text(form_->StaticTextInfo), QString::fromUtf8("Option non encore implantée"));
+
+  form_->DessinerUnTrace->setChecked(true);
+  Click(300, 200);
+  handlers.BoutonProjection->click();
+  EXPECT_TRUE(Projection().Spherical);
+  EXPECT_FALSE(handlers.BoutonZoom->isEnabled());
+  EXPECT_FALSE(form_->DessinerUnTrace->isVisible());
+  EXPECT_FALSE(form_->DessinerUnTrace->isChecked());
+  EXPECT_FALSE(Pointer().MeasureActive);
+  Move(300, 200);
+  EXPECT_TRUE(Text(form_->LgGP1).isEmpty());
+  Click(300, 200);
+  EXPECT_FALSE(Pointer().MeasureActive);
+  handlers.BoutonZoomClick();
+  EXPECT_FALSE(Pointer().ZoomMode);
+  handlers.BoutonProjection->click();
+  EXPECT_FALSE(Projection().Spherical);
+  EXPECT_TRUE(handlers.BoutonZoom->isEnabled());
+  EXPECT_TRUE(form_->DessinerUnTrace->isVisible());
+}
+
+TEST_F(PointerForm, PopupMenuOrder) {
+  QStringList texts;
+  for (const QAction* action : form_->Pointer().PopupMenuGeneral->actions()) {
+    texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+  }
+  EXPECT_EQ(texts.join('|'), QString::fromUtf8("Changer le zoom|Changer le QRA|-|Zoomer sur lieu pointé|"
+                                               "Dézoomer du lieu pointé|-|Naviguer|-"));
+}
+
+TEST_F(PointerForm, LocatorLabelOpensTheEntryOnTheLocator) {
+  Move(425, 200);
+  WhenDialogOpens([this](TFormDonnees& dialog) {
+    EXPECT_EQ(dialog.windowTitle(), QString::fromUtf8("Introduire la donnée"));
+    EXPECT_EQ(dialog.focusWidget(), dialog.Intro1);
+    EXPECT_EQ(dialog.Intro1->text(), "JN39BO");
+    EXPECT_EQ(dialog.Intro2->text(), "1000");
+    dialog.Intro1->setText("JO10X");
+    QTest::mouseClick(dialog.BoutonOkIntro, Qt::LeftButton);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(dialog.IntroMsg->text(), "Le QRA locotor est incorrect");
+    EXPECT_EQ(dialogs_.beeps, 1);
+    dialog.Intro1->setText("jo10xg");
+    QTest::mouseClick(dialog.BoutonOkIntro, Qt::LeftButton);
+  });
+  QTest::mouseClick(form_->LocGP1, Qt::LeftButton);
+  double longitude = 0;
+  double latitude = 0;
+  LocatorToCoordinate("JO10XG", longitude, latitude);
+  EXPECT_EQ(Text(form_->LocGP1), "jo10xg");
+  EXPECT_EQ(Projection().CentreLongitude, longitude);
+  EXPECT_EQ(Projection().CentreLatitude, latitude);
+  EXPECT_EQ(Projection().Zoom, 1000);
+}
+
+TEST_F(PointerForm, ZoomEntryChecksTheZoom) {
+  Move(425, 200);
+  WhenDialogOpens([this](TFormDonnees& dialog) {
+    EXPECT_EQ(dialog.focusWidget(), dialog.Intro2);
+    for (const char* refused : {"0", "50001", "12a", ""}) {
+      dialog.Intro2->setText(refused);
+      QTest::mouseClick(dialog.BoutonOkIntro, Qt::LeftButton);
+      EXPECT_EQ(dialog.IntroMsg->text(), QString::fromUtf8("Le zoom doit être compris entre 1 et 30000")) << refused;
+    }
+    EXPECT_EQ(dialogs_.beeps, 4);
+    dialog.Intro2->setText("50000");
+    QTest::mouseClick(dialog.BoutonOkIntro, Qt::LeftButton);
+  });
+  form_->Pointer().PopZoom->trigger();
+  EXPECT_EQ(Projection().Zoom, 50000);
+  EXPECT_EQ(Projection().CentreLongitude, 6.0);
+  EXPECT_EQ(Text(form_->ZoomGP1), "50000");
+}
+
+TEST_F(PointerForm, ClosedEntryLeavesTheMapAlone) {
+  Move(425, 200);
+  WhenDialogOpens([](TFormDonnees& dialog) { dialog.close(); });
+  form_->Pointer().PopQRA->trigger();
+  EXPECT_EQ(Projection().CentreLongitude, 6.0);
+  EXPECT_EQ(Projection().CentreLatitude, 49.6);
+}
+
+}  // namespace
+}  // namespace orvex
