@@ -54,6 +54,8 @@ struct SerialCase {
   std::string settingsOrFailure;
 };
 
+void PrintTo(const SerialCase& c, std::ostream* os) { *os << c.line; }
+
 class SerialLine : public ::testing::TestWithParam<SerialCase> {};
 
 TEST_P(SerialLine, DecodesOrReportsTheRemainingText) {
@@ -90,6 +92,8 @@ struct IntegerCase {
   std::string line;
   bool accepted;
 };
+
+void PrintTo(const IntegerCase& c, std::ostream* os) { *os << c.line; }
 
 class IntegerKeys : public ::testing::TestWithParam<IntegerCase> {};
 
