@@ -1,9 +1,5 @@
 // The serial receive handler end to end: a real pseudo-terminal named in
 // ORVEX.INI, bytes written on its master side, the real main window.
-#include <fcntl.h>
-#include <pty.h>
-#include <unistd.h>
-
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
@@ -13,6 +9,7 @@
 #include "app/ui/form_princ.h"
 #include "gps/receive_buffer.h"
 #include "platform/ui/qt_text.h"
+#include "support/pseudo_terminal.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
 
@@ -20,39 +17,9 @@ namespace orvex {
 namespace {
 
 using testing::ReadFile;
+using testing::PseudoTerminal;
 using testing::ScriptedDialogs;
 using testing::TempDir;
-
-class PseudoTerminal {
- public:
-  PseudoTerminal() {
-    char name[128] = {};
-    if (::openpty(&master_, &slave_, name, nullptr, nullptr) == 0) {
-      path_ = name;
-      ::fcntl(master_, F_SETFL, O_NONBLOCK);
-    }
-  }
-  ~PseudoTerminal() {
-    ::close(slave_);
-    ::close(master_);
-  }
-  const std::string& path() const { return path_; }
-  void Send(std::string_view bytes) const {
-    while (!bytes.empty()) {
-      const ssize_t n = ::write(master_, bytes.data(), bytes.size());
-      if (n > 0) {
-        bytes.remove_prefix(static_cast<std::size_t>(n));
-      } else {
-        QTest::qWait(5);  // the line is full: let the program read
-      }
-    }
-  }
-
- private:
-  int master_ = -1;
-  int slave_ = -1;
-  std::string path_;
-};
 
 std::string WithChecksum(const std::string& body) {
   unsigned char sum = 0;
@@ -71,8 +38,7 @@ std::string Gga(const std::string& time, const std::string& lat, const std::stri
 class GpsReceive : public ::testing::Test {
  protected:
   void Start(int protocol) {
-    ASSERT_FALSE(pty_.path().empty());
-    dir_.Write("ORVEX.INI", "PeripheriqueCOM1=" + pty_.path() +
+    dir_.Write("ORVEX.INI", "PeripheriqueCOM1=" + pty_.SlavePath() +
                                 "\r\nLgCourant=6.0\r\nLtCourant=49.5\r\nProtocoleGPS=COM1:4800,N,8,1\r\nInterface=3\r\n"
                                 "Trame=" + std::to_string(protocol) +
                                 "\r\nPeriodeGPS=2\r\nCanaux=3\r\nLgDemarre=6.1\r\nLtDemarre=49.6\r\nZoomDemarre=600\r\n"
@@ -98,11 +64,11 @@ class GpsReceive : public ::testing::Test {
 TEST_F(GpsReceive, SentencesInPiecesFillThePanelTheTraceFileAndThePath) {
   Start(kTrameNmea);
   const std::string first = Gga("120000", "4936.000", "00607.800", "1200.0");
-  pty_.Send(first.substr(0, 4));  // cut inside the header
+  pty_.Write(first.substr(0, 4));  // cut inside the header
   QTest::qWait(50);
-  pty_.Send(first.substr(4, first.size() - 5));  // cut inside the checksum
+  pty_.Write(first.substr(4, first.size() - 5));  // cut inside the checksum
   QTest::qWait(50);
-  pty_.Send(first.substr(first.size() - 5) + Gga("120010", "4938.000", "00610.800", "1000.0"));
+  pty_.Write(first.substr(first.size() - 5) + Gga("120010", "4938.000", "00610.800", "1000.0"));
   ASSERT_TRUE(WaitForPoints(2));
   EXPECT_EQ(FromQString(form_->LgGPSGP3->text()), "06\xB0" "10'48\"E");
   EXPECT_EQ(FromQString(form_->LtGPSGP3->text()), "49\xB0" "38'00\"N");
@@ -140,10 +106,10 @@ TEST_F(GpsReceive, BadChecksumsNoiseAndBurstsDecodeNothingAndStayBounded) {
   for (std::size_t i = 0; i < noise.size(); ++i) {
     noise[i] = static_cast<char>((i * 2654435761u) >> 13);
   }
-  pty_.Send(bad + noise);
+  pty_.Write(bad + noise);
   QTest::qWait(200);
   EXPECT_LE(form_->State().receive.ReceiveBuffer.size(), kReceiveBufferLimit);
-  pty_.Send(Gga("120000", "4936.000", "00607.800", "1200.0"));
+  pty_.Write(Gga("120000", "4936.000", "00607.800", "1200.0"));
   ASSERT_TRUE(WaitForPoints(1));
   EXPECT_EQ(FromQString(form_->LtGPSGP3->text()), "49\xB0" "36'00\"N");
 }
@@ -151,8 +117,8 @@ TEST_F(GpsReceive, BadChecksumsNoiseAndBurstsDecodeNothingAndStayBounded) {
 TEST_F(GpsReceive, AprsStationsAppearOnceWithTheirName) {
   Start(kTrameAprs);
   // The TNC prints a header line, then the information line.
-  pty_.Send("LX1ABC-9>APRS,WIDE2-1:\r\n!4936.00N/00607.80E>test\r\n");
-  pty_.Send("LX1ABC-9>APRS,WIDE2-1:\r\n!4940.00N/00610.00E>moved\r\n");
+  pty_.Write("LX1ABC-9>APRS,WIDE2-1:\r\n!4936.00N/00607.80E>test\r\n");
+  pty_.Write("LX1ABC-9>APRS,WIDE2-1:\r\n!4940.00N/00610.00E>moved\r\n");
   ASSERT_TRUE(QTest::qWaitFor([&] { return form_->State().stations.size() == 1; }, 3000));
   QTest::qWait(100);
   ASSERT_EQ(form_->State().stations[0].size(), 1u);
@@ -192,7 +158,7 @@ TEST_F(GpsReceive, NmeaFromGpsBabelDecodesToTheTrack) {
   ASSERT_FALSE(nmea.isEmpty());
 
   Start(kTrameNmea);
-  pty_.Send(nmea.toStdString());
+  pty_.Write(nmea.toStdString());
   ASSERT_TRUE(WaitForPoints(static_cast<int>(track.size())));
   const auto& points = form_->State().traces.TraceTable[0];
   ASSERT_EQ(points.size(), track.size());

@@ -1,41 +1,18 @@
 // The serial port at start-up: a missing or busy device gives the warning and
 // start-up goes on; a free pseudo-terminal opens silently.
-#include <fcntl.h>
-#include <pty.h>
-#include <unistd.h>
-
 #include <gtest/gtest.h>
 
 #include "app/ui/form_princ.h"
+#include "support/pseudo_terminal.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
 
 namespace orvex {
 namespace {
 
+using testing::PseudoTerminal;
 using testing::ScriptedDialogs;
 using testing::TempDir;
-
-class PseudoTerminal {
- public:
-  PseudoTerminal() {
-    char name[128] = {};
-    if (::openpty(&master_, &slave_, name, nullptr, nullptr) == 0) {
-      path_ = name;
-      ::fcntl(master_, F_SETFL, O_NONBLOCK);
-    }
-  }
-  ~PseudoTerminal() {
-    ::close(slave_);
-    ::close(master_);
-  }
-  const std::string& path() const { return path_; }
-
- private:
-  int master_ = -1;
-  int slave_ = -1;
-  std::string path_;
-};
 
 void WriteBase(const TempDir& dir, const std::string& device) {
   dir.Write("ORVEX.INI", "PeripheriqueCOM1=" + device +
@@ -69,14 +46,13 @@ TEST(StartupSerial, MissingDeviceWarnsAndGoesOn) {
 
 TEST(StartupSerial, BusyDeviceWarnsAndGoesOn) {
   PseudoTerminal pty;
-  ASSERT_FALSE(pty.path().empty());
   TMSComm holder;
   ASSERT_EQ(OpenSerialPort(holder, 9, "4800,N,8,1"), kSerialPortUnavailable);  // COM9 has no device
-  holder.SetDevicePath(1, pty.path());
+  holder.SetDevicePath(1, pty.SlavePath());
   ASSERT_EQ(OpenSerialPort(holder, 1, "4800,N,8,1"), kSerialPortOk);
 
   TempDir dir;
-  WriteBase(dir, pty.path());
+  WriteBase(dir, pty.SlavePath());
   ScriptedDialogs dialogs;
   TFormPrinc form(dialogs, dir.path());
   ASSERT_TRUE(form.FormCreate());
@@ -86,9 +62,8 @@ TEST(StartupSerial, BusyDeviceWarnsAndGoesOn) {
 
 TEST(StartupSerial, FreeDeviceOpensWithTheConfiguredSettings) {
   PseudoTerminal pty;
-  ASSERT_FALSE(pty.path().empty());
   TempDir dir;
-  WriteBase(dir, pty.path());
+  WriteBase(dir, pty.SlavePath());
   ScriptedDialogs dialogs;
   TFormPrinc form(dialogs, dir.path());
   ASSERT_TRUE(form.FormCreate());

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "pseudo_terminal.h"
+#include "support/pseudo_terminal.h"
 #include "support/temp_dir.h"
 
 namespace orvex {

@@ -19,6 +19,7 @@ class PseudoTerminal {
   // The line settings in force on the slave side.
   termios SlaveSettings() const;
 
+  // Writes everything, letting the event loop run while the line is full.
   void Write(std::string_view bytes) const;
   // What the slave side wrote, waiting up to `timeoutMs` for the first byte.
   std::string Read(int timeoutMs) const;

@@ -1,4 +1,6 @@
-#include "pseudo_terminal.h"
+#include "support/pseudo_terminal.h"
+
+#include <QTest>
 
 #include <fcntl.h>
 #include <poll.h>
@@ -6,6 +8,7 @@
 #include <unistd.h>
 
 #include <array>
+#include <cerrno>
 #include <stdexcept>
 
 namespace orvex::testing {
@@ -32,8 +35,15 @@ termios PseudoTerminal::SlaveSettings() const {
 }
 
 void PseudoTerminal::Write(std::string_view bytes) const {
-  if (::write(master_, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size())) {
-    throw std::runtime_error("write to the pseudo-terminal failed");
+  while (!bytes.empty()) {
+    const ssize_t n = ::write(master_, bytes.data(), bytes.size());
+    if (n > 0) {
+      bytes.remove_prefix(static_cast<std::size_t>(n));
+    } else if (n < 0 && errno != EAGAIN) {
+      throw std::runtime_error("write to the pseudo-terminal failed");
+    } else {
+      QTest::qWait(5);  // the line is full: let the program read it
+    }
   }
 }
 
