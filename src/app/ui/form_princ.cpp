@@ -28,6 +28,7 @@ QLabel* AddRow(QGridLayout* grid, const QString& caption, const char* name) {
   auto* value = new QLabel(grid->parentWidget());
   value->setObjectName(name);
   value->setMinimumWidth(90);
+  value->setWordWrap(true);  // "12km de <a long city name>" must not be cut
   if (caption.size() > kShortCaption) {
     grid->addWidget(new QLabel(caption, grid->parentWidget()), row++, 0, 1, 2);
   } else if (!caption.isEmpty()) {
