@@ -55,26 +55,33 @@ check-sanitize: deps
 	  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 	  ctest --output-on-failure -j $(JOBS)
 
-# Every libFuzzer target for FUZZ_SECONDS each, from its seed corpus.
+# Every libFuzzer target for FUZZ_SECONDS each, from its seed corpus; only the
+# fuzz programs are built. A fault leaves its input in $(FUZZ_BUILD)/crash-<name>-*
+# and its report in $(FUZZ_BUILD)/fuzz-<name>.log; every target runs either way.
 FUZZ_BUILD   := $(BUILD)-fuzz
 FUZZ_SECONDS ?= 60
 fuzz-deps: deps
-	@dpkg-query -W -f='$${Status}' clang-14 libclang-rt-14-dev 2>/dev/null | grep -c 'install ok installed' | grep -q 2 || \
+	@dpkg-query -W -f='$${Status}\n' clang-14 libclang-rt-14-dev 2>/dev/null | grep -c 'install ok installed' | grep -q 2 || \
 	  { echo "Installing Debian packages: clang-14 libclang-rt-14-dev"; $(SUDO) apt-get update -qq && \
 	    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends clang-14 libclang-rt-14-dev; }
 
 fuzz: fuzz-deps
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 \
 	  -DORVEX_FUZZ=ON -DORVEX_TESTS=OFF -DORVEX_BENCH=OFF
-	cmake --build $(FUZZ_BUILD) -j $(JOBS)
-	@set -e; for target in $(FUZZ_BUILD)/tests/fuzz/fuzz_*; do \
-	  [ -f $$target ] && [ -x $$target ] || continue; \
-	  name=$${target##*/fuzz_}; work=$(FUZZ_BUILD)/corpus/$$name; mkdir -p $$work; \
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target orvex_fuzz_targets
+	@failed=""; for source in tests/fuzz/*_fuzz.cpp; do \
+	  name=$${source##*/}; name=$${name%_fuzz.cpp}; \
+	  work=$(FUZZ_BUILD)/corpus/$$name; log=$(FUZZ_BUILD)/fuzz-$$name.log; mkdir -p $$work; \
 	  echo "== fuzz $$name for $(FUZZ_SECONDS) s"; \
-	  $$target -max_total_time=$(FUZZ_SECONDS) -print_final_stats=0 -artifact_prefix=$(FUZZ_BUILD)/crash-$$name- \
-	    $$work tests/fuzz/corpus/$$name 2>&1 | tail -n 3; \
-	  test $${PIPESTATUS[0]} -eq 0; \
-	done
+	  if UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 $(FUZZ_BUILD)/tests/fuzz/fuzz_$$name \
+	       -max_total_time=$(FUZZ_SECONDS) -timeout=10 -artifact_prefix=$(FUZZ_BUILD)/crash-$$name- \
+	       $$work tests/fuzz/corpus/$$name > $$log 2>&1; then \
+	    grep -E "DONE" $$log | sed "s/ lim:.*//"; \
+	  else \
+	    tail -n 60 $$log; echo "!! fuzz $$name failed: whole log in $$log"; failed="$$failed $$name"; \
+	  fi; \
+	done; \
+	[ -z "$$failed" ] || { echo "Fuzz targets with faults:$$failed"; exit 1; }
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-release $(SANITIZE_BUILD) $(FUZZ_BUILD)
