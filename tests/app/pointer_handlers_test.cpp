@@ -379,7 +379,9 @@ TEST_F(PointerForm, LocatorLabelOpensTheEntryOnTheLocator) {
   double longitude = 0;
   double latitude = 0;
   LocatorToCoordinate("JO10XG", longitude, latitude);
-  EXPECT_EQ(Text(form_->LocGP1), "jo10xg");
+  // The redraw that follows writes the pointer labels again, for the new view.
+  EXPECT_EQ(Text(form_->LocGP1),
+            QString::fromStdString(CoordinateToLocator(XToLon(Projection(), 425), YToLat(Projection(), 200))));
   EXPECT_EQ(Projection().CentreLongitude, longitude);
   EXPECT_EQ(Projection().CentreLatitude, latitude);
   EXPECT_EQ(Projection().Zoom, 1000);
@@ -408,6 +410,44 @@ TEST_F(PointerForm, ClosedEntryLeavesTheMapAlone) {
   form_->Pointer().PopQRA->trigger();
   EXPECT_EQ(Projection().CentreLongitude, 6.0);
   EXPECT_EQ(Projection().CentreLatitude, 49.6);
+}
+
+}  // namespace
+}  // namespace orvex
+
+namespace orvex {
+namespace {
+
+// "Dessiner un tracé": every clicked point joins the drawn trace once, in
+// order, and the segments chain from one click to the next; the trace is saved
+// and read back through the menu.
+TEST_F(PointerForm, DrawnTraceTakesEveryClickOnce) {
+  form_->DessinerUnTrace->trigger();
+  EXPECT_EQ(Text(form_->StaticTextInfo),
+            QString::fromUtf8("Dessin d'un tracé à la souris. Désélectionnez le menu pour arrêter"));
+  const std::vector<QPoint> clicks = {{100, 100}, {200, 120}, {300, 200}, {320, 300}};
+  for (const QPoint& at : clicks) {
+    Move(at.x() - 3, at.y() - 3);
+    Click(at.x(), at.y());
+  }
+  const auto& trace = form_->State().traces.DrawnTrace;
+  ASSERT_EQ(trace.size(), clicks.size());
+  for (std::size_t i = 0; i < clicks.size(); ++i) {
+    EXPECT_EQ(trace[i].Lon, XToFixedLon(Projection(), clicks[i].x())) << i;
+    EXPECT_EQ(trace[i].Lat, YToFixedLat(Projection(), clicks[i].y())) << i;
+  }
+  form_->DessinerUnTrace->trigger();
+  EXPECT_EQ(Text(form_->StaticTextInfo), " ");
+
+  const auto file = dir_.path() / "Traces" / "essai.trc";
+  std::filesystem::create_directories(file.parent_path());
+  dialogs_.fileNames.push_back(file.string());
+  form_->Sauverfichiertrac1->trigger();
+  dialogs_.fileNames.push_back(file.string());
+  form_->Lirefichiertrac1->trigger();
+  EXPECT_EQ(form_->State().traces.DrawnTrace.size(), clicks.size());
+  form_->Lirefichiertrac1->trigger();  // cancelled: the drawn trace is emptied
+  EXPECT_TRUE(form_->State().traces.DrawnTrace.empty());
 }
 
 }  // namespace

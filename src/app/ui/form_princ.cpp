@@ -214,6 +214,7 @@ MapScene TFormPrinc::Scene() {
                      [this](const std::string& text) { StaticTextInfo->setText(Utf8ToQString(text)); }};
   MapScene scene = MakeMapScene(state_, canvas_, std::move(relief));
   scene.zoomLabel = [this](std::int32_t zoom) { ZoomGP1->setText(QString::number(zoom)); };
+  scene.pointerLabels = [this] { pointerHandlers_->RefreshPointerLabels(); };
   return scene;
 }
 

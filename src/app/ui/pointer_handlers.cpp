@@ -9,6 +9,7 @@
 #include "app/ui/form_princ.h"
 #include "app/ui/map_picture.h"
 #include "geo/coordinate_text.h"
+#include "gps/trace_table.h"
 #include "geo/locator.h"
 #include "platform/ui/qt_text.h"
 #include "terrain/dalles.h"
@@ -256,12 +257,21 @@ void PointerHandlers::ImageCarteClick() {
   if (!p.NoRotation) {
     return;
   }
+  const bool drawingTrace = form_.DessinerUnTrace->isChecked();
   if (s.MeasureActive && !s.ZoomMode) {
     if (state.redraw.RubberBandShown) {
       AddSegment(s);
       form_.DistTotGP2->setText(DistanceText(s.CumulativeDistance));
+      if (drawingTrace) {
+        AddDrawnTracePoint(state.traces, s.MeasureEnd.Longitude, s.MeasureEnd.Latitude);
+      }
     }
     StopMeasure(s, state.redraw);
+    if (drawingTrace) {
+      // The trace goes on from the point just clicked.
+      s.MeasureOrigin = s.MeasureEnd;
+      s.MeasureActive = true;
+    }
     return;
   }
   if (s.MeasureActive && s.ZoomMode) {
@@ -276,6 +286,13 @@ void PointerHandlers::ImageCarteClick() {
   StartMeasure(s);
   form_.LgOrGP2->setText(LongitudeLabel(s.MeasureOrigin.Longitude));
   form_.LtOrGP2->setText(LatitudeLabel(s.MeasureOrigin.Latitude));
+  if (drawingTrace) {
+    AddDrawnTracePoint(state.traces, s.MeasureOrigin.Longitude, s.MeasureOrigin.Latitude);
+    // The band counts as shown so the next click ends a segment; a thin line
+    // of no length stands for it, so the next move erases nothing.
+    s.Band = RubberBand{RubberBand::Shape::Line, s.PointerX, s.PointerY, s.PointerX, s.PointerY, kRubberBandColour, 1};
+    state.redraw.RubberBandShown = true;
+  }
 }
 
 void PointerHandlers::ImageCarteDblClick() {
