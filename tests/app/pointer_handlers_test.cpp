@@ -20,6 +20,7 @@
 #include "geo/distance.h"
 #include "geo/locator.h"
 #include "support/scripted_dialogs.h"
+#include "terrain/ui/form_filtre.h"
 #include "support/temp_dir.h"
 
 namespace orvex {
@@ -448,6 +449,26 @@ TEST_F(PointerForm, DrawnTraceTakesEveryClickOnce) {
   EXPECT_EQ(form_->State().traces.DrawnTrace.size(), clicks.size());
   form_->Lirefichiertrac1->trigger();  // cancelled: the drawn trace is emptied
   EXPECT_TRUE(form_->State().traces.DrawnTrace.empty());
+}
+
+}  // namespace
+}  // namespace orvex
+
+namespace orvex {
+namespace {
+
+// "Filtrage de niveau" opens the filter dialog on the map's thresholds; moving
+// a bar filters the curves of the map at once.
+TEST_F(PointerForm, LevelFilterMenuMovesTheThresholds) {
+  QTimer::singleShot(0, [] {
+    auto* dialog = qobject_cast<TFormFiltre*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->windowTitle(), "Filtrage courbe de niveaux");
+    dialog->TrackBarSeuilMini->setValue(200);
+    dialog->accept();
+  });
+  form_->Filtragedeniveau1->trigger();
+  EXPECT_EQ(form_->State().display.FiltreMin, 200);
 }
 
 }  // namespace

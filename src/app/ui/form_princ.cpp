@@ -70,6 +70,7 @@ TFormPrinc::TFormPrinc(Dialogs& dialogs, std::filesystem::path startDirectory, Q
   Timer1->setInterval(1000);
   connect(Timer1, &QTimer::timeout, this, &TFormPrinc::Timer1Timer);
   pointerHandlers_ = std::make_unique<PointerHandlers>(*this);
+  BuildTerrainMenu();
 }
 
 TFormPrinc::~TFormPrinc() = default;

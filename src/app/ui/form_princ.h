@@ -80,6 +80,7 @@ class TFormPrinc : public QMainWindow {
   QAction* Quitter1 = nullptr;
   QAction* N15 = nullptr;
   QAction* Fabriquerdalledesniveaux1 = nullptr;
+  QAction* Filtragedeniveau1 = nullptr;
   QAction* LirefichierGPS1 = nullptr;
   QAction* DessinerUnTrace = nullptr;
   QAction* Sauverfichiertrac1 = nullptr;
@@ -102,6 +103,8 @@ class TFormPrinc : public QMainWindow {
   void Timer1Timer();
   void OpenGpsPort();
   void BuildGpsMenu();
+  void BuildTerrainMenu();
+  void Filtragedeniveau1Click();
   void MSComm1Comm();
   void ApplyGpsPanel(const GpsPanelUpdate& update);
   void LirefichierGPS1Click();
