@@ -156,7 +156,29 @@ void TFormPrinc::TailleImage(int width, int height, int percentage) {
   state_.projection.ImageHeight = h;
 }
 
+// The menus of the vector map (no background image). Entries of commands
+// this program does not offer are simply not found.
 void TFormPrinc::EtatMenusVectoriels() {
+  const auto actions = [this](std::initializer_list<const char*> names, auto&& change) {
+    for (const char* name : names) {
+      if (auto* action = findChild<QAction*>(name)) {
+        change(action);
+      }
+    }
+  };
+  actions({"MenuApercuFichierImage", "N8", "Contrleur1", "PopZoom", "PopQRA", "PopPointe", "PopDepoint", "N3", "N5",
+           "N13"},
+          [](QAction* a) { a->setVisible(true); });
+  actions({"MenuPropfond", "MenuAnnuleFond", "MenuN6", "MenuAjoutervilles", "N16"},
+          [](QAction* a) { a->setVisible(false); });
+  actions({"MenuAjoutervilles"}, [](QAction* a) { a->setChecked(false); });
+  actions({"Trouverunlieu1", "TrouvRelFreq"}, [](QAction* a) { a->setEnabled(true); });
+  for (const char* button : {"BoutonProjection", "BoutonZoom", "ToolButtonC3D", "ToolButtonVue3D", "BoutonVol3D"}) {
+    if (auto* widget = findChild<QWidget*>(button)) {
+      widget->setEnabled(true);
+    }
+  }
+  state_.projection.BackgroundActive = false;
   StaticTextInfo->setText(QString(9, QChar(' ')));
 }
 
