@@ -79,6 +79,19 @@ TEST(CoucheDalles, FarCoordinatesAreClippedNotWalked) {
   EXPECT_EQ(d.Pixel(99, 99), kPlein);
 }
 
+TEST(CoucheDalles, EdgeSpanningMoreThanTheIntRangeCrossesRowsWhereItLies) {
+  // Corners 2^31 apart across: the edge still runs through the picture,
+  // roughly along x = 2y - 100.
+  constexpr int kLoin = 1 << 30;
+  Dessin d;
+  d.couche.Triangle({QPoint(-kLoin, -kLoin / 2), QPoint(kLoin, kLoin / 2 + 100), QPoint(-kLoin, kLoin / 2 + 100)},
+                    kPlein, kTrait);
+  d.couche.Reporte(d.canvas);
+  EXPECT_EQ(d.Pixel(20, 75), kPlein);
+  EXPECT_EQ(d.Pixel(80, 75), kFond);
+  EXPECT_EQ(d.Pixel(20, 25), kFond);
+}
+
 TEST(CoucheDalles, ReportLaysOnlyWhatChangedSinceThePreviousOne) {
   // Between two reports the canvas may receive other drawing (a marker from
   // an event handled during the repaint); the next report must not wipe it.

@@ -176,7 +176,10 @@ void CoucheDalles::Remplit(const QPoint* coins, int nombre, std::uint32_t argb) 
       const QPoint& a = coins[k];
       const QPoint& b = coins[(k + 1) % nombre];
       if ((a.y() < centre) != (b.y() < centre)) {
-        croisements[n++] = a.x() + (centre - a.y()) * (b.x() - a.x()) / (b.y() - a.y());
+        // In doubles: corners far off the picture are a whole int range apart.
+        const double dx = static_cast<double>(b.x()) - a.x();
+        const double dy = static_cast<double>(b.y()) - a.y();
+        croisements[n++] = a.x() + (centre - a.y()) * dx / dy;
       }
     }
     TrieCroisements(croisements, n);
