@@ -6,7 +6,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <vector>
+#include <tuple>
 
 #include "geo/coordinate_text.h"
 #include "platform/cp1252.h"
@@ -14,13 +14,6 @@
 
 namespace orvex {
 namespace {
-
-// Independent of the locale Qt installs.
-double Nombre(const std::string& text) {
-  double value = 0;
-  std::from_chars(text.data(), text.data() + text.size(), value);
-  return value;
-}
 
 TVille LitUneVille(const std::string& line) {
   testing::TempDir dir;
@@ -32,14 +25,7 @@ TVille LitUneVille(const std::string& line) {
 }
 
 TEST(CompileVilles, FieldsAndDefaults) {
-  struct Case {
-    std::string line;
-    double lt, lg;
-    std::string nom;
-    std::int32_t zoom;
-    bool dessous;
-    std::int32_t diametre;
-  };
+  struct Case { std::string line; double lt, lg; std::string nom; std::int32_t zoom; bool dessous; std::int32_t diam; };
   const Case cases[] = {
       {"45.5,6.25,Annecy", 45.5, 6.25, "Annecy", 0, true, 100},
       {"45.5,6.25,Annecy,5000,1,300", 45.5, 6.25, "Annecy", 5000, false, 300},
@@ -56,21 +42,18 @@ TEST(CompileVilles, FieldsAndDefaults) {
       {"nord,est,Illisible", 0, 0, "Illisible", 0, true, 100},
   };
   for (const Case& c : cases) {
-    const TVille ville = LitUneVille(c.line);
-    EXPECT_EQ(ville.Lt, ToFixed(c.lt)) << c.line;
-    EXPECT_EQ(ville.Lg, ToFixed(c.lg)) << c.line;
-    EXPECT_EQ(ville.Nom, c.nom) << c.line;
-    EXPECT_EQ(ville.Zoom, c.zoom) << c.line;
-    EXPECT_EQ(ville.NomDessous, c.dessous) << c.line;
-    EXPECT_EQ(ville.Diametre, c.diametre) << c.line;
+    const TVille v = LitUneVille(c.line);
+    EXPECT_EQ(std::tuple(v.Lt, v.Lg, v.Nom, v.Zoom, v.NomDessous, v.Diametre),
+              std::tuple(ToFixed(c.lt), ToFixed(c.lg), c.nom, c.zoom, c.dessous, c.diam))
+        << c.line;
   }
 }
 
 TEST(CompileVilles, StopsAtALineWithoutCommaAndAppendsFiles) {
   testing::TempDir dir;
   TTableVilles table;
-  EXPECT_EQ(CompileVilles(dir.Write("a.dat", "/ header, with comma\n45,6,A\n\n46,7,B\nfin\n47,8,C\n"), "A.DAT", table),
-            0);
+  const auto a = dir.Write("a.dat", "/ header, with comma\n45,6,A\n\n46,7,B\nfin\n47,8,C\n");
+  EXPECT_EQ(CompileVilles(a, "A.DAT", table), 0);
   EXPECT_EQ(CompileVilles(dir.Write("b.dat", "48,9,D\n"), "B.DAT", table), 0);
   EXPECT_EQ(CompileVilles(dir.path() / "missing.dat", "MISSING.DAT", table), 2);
   ASSERT_EQ(table.NbFichiers(), 2);
@@ -81,7 +64,8 @@ TEST(CompileVilles, StopsAtALineWithoutCommaAndAppendsFiles) {
   EXPECT_EQ(table.Fichiers[1].NbElements(), 1);
 }
 
-// The French places of GeoNames, written as a city file in Windows-1252.
+// The French places of GeoNames (name,latitude,longitude,...), written as a
+// city file in Windows-1252.
 TEST(CompileVilles, ReadsRealPlaceNamesWithAccents) {
   const auto data = testing::SharedDataDir();
   if (data.empty()) {
@@ -93,14 +77,13 @@ TEST(CompileVilles, ReadsRealPlaceNamesWithAccents) {
   std::vector<std::vector<std::string>> rows;
   std::string cityFile = "/ Latitude, Longitude, Nom\n";
   while (std::getline(csv, line)) {
-    std::vector<std::string> fields;
     std::stringstream split(line);
+    auto& fields = rows.emplace_back();
     for (std::string field; std::getline(split, field, ',');) {
       fields.push_back(field);
     }
     ASSERT_EQ(fields.size(), 4u) << line;
     cityFile += fields[1] + "," + fields[2] + "," + Utf8ToCp1252(fields[0]) + "\n";
-    rows.push_back(fields);
   }
   testing::TempDir dir;
   TTableVilles table;
@@ -108,8 +91,12 @@ TEST(CompileVilles, ReadsRealPlaceNamesWithAccents) {
   const auto& villes = table.Fichiers[0].Elements;
   ASSERT_EQ(villes.size(), rows.size());
   for (std::size_t i = 0; i < rows.size(); ++i) {
-    EXPECT_EQ(villes[i].Lt, ToFixed(Nombre(rows[i][1]))) << rows[i][0];
-    EXPECT_EQ(villes[i].Lg, ToFixed(Nombre(rows[i][2]))) << rows[i][0];
+    double lt = 0;  // read independently of the locale Qt installs
+    double lg = 0;
+    std::from_chars(rows[i][1].data(), rows[i][1].data() + rows[i][1].size(), lt);
+    std::from_chars(rows[i][2].data(), rows[i][2].data() + rows[i][2].size(), lg);
+    EXPECT_EQ(villes[i].Lt, ToFixed(lt)) << rows[i][0];
+    EXPECT_EQ(villes[i].Lg, ToFixed(lg)) << rows[i][0];
     // Names pass through the console-accent conversion: "\x8C" (an OE ligature
     // in Windows-1252) is a console i-circumflex.
     EXPECT_EQ(villes[i].Nom, OemToWindowsText(Utf8ToCp1252(rows[i][0])));

@@ -11,36 +11,24 @@
 namespace orvex {
 namespace {
 
-std::vector<std::string> LignesDonnees(const testing::TempDir& dir, std::string_view content) {
-  FichierDonnees fichier;
-  EXPECT_EQ(fichier.Ouvre(dir.Write("f.dat", content)), 0);
-  std::vector<std::string> lines;
-  while (!fichier.Eof()) {
-    lines.emplace_back(LitLigneDonnees(fichier));
-  }
-  return lines;
-}
-
 TEST(LitLigneDonnees, SkipsCommentsAndEmptyLinesExceptAtTheEnd) {
-  struct Case {
-    std::string_view content;
-    std::vector<std::string> lines;
-  };
+  struct Case { std::string_view content; std::vector<std::string> lines; };
   const Case cases[] = {
-      {"", {}},
-      {"a\n/c\nb\n", {"a", "b"}},
-      {"a\r\n\r\n/c\r\nb", {"a", "b"}},
-      {"/head\n/head2\na\n", {"a"}},
-      {"a\n/last, comment", {"a", "/last, comment"}},
-      {"a\n/last\n", {"a", "/last"}},
-      {"a\n\n", {"a", "/"}},
-      {"a\n\n\n\nb\n", {"a", "b"}},
-      {"a\nb\x1A" "c,d\n", {"a", "b"}},
-      {std::string_view("a\0b\nc", 5), {std::string("a\0b", 3), "c"}},
+      {"", {}}, {"a\n/c\nb\n", {"a", "b"}}, {"a\r\n\r\n/c\r\nb", {"a", "b"}}, {"/head\n/head2\na\n", {"a"}},
+      {"a\n\n\n\nb\n", {"a", "b"}}, {std::string_view("a\0b\nc", 5), {std::string("a\0b", 3), "c"}},
+      // A comment or blank as the very last line is read as data.
+      {"a\n/last, comment", {"a", "/last, comment"}}, {"a\n/last\n", {"a", "/last"}}, {"a\n\n", {"a", "/"}},
+      {"a\nb\x1A" "c,d\n", {"a", "b"}},  // end-of-file byte
   };
   testing::TempDir dir;
   for (const Case& c : cases) {
-    EXPECT_EQ(LignesDonnees(dir, c.content), c.lines) << c.content;
+    FichierDonnees fichier;
+    EXPECT_EQ(fichier.Ouvre(dir.Write("f.dat", c.content)), 0);
+    std::vector<std::string> lines;
+    while (!fichier.Eof()) {
+      lines.emplace_back(LitLigneDonnees(fichier));
+    }
+    EXPECT_EQ(lines, c.lines) << c.content;
   }
 }
 
