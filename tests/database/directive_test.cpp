@@ -15,8 +15,8 @@ namespace {
 
 TEST(ArgumentDirective, TextAfterTheFirstBlank) {
   const std::pair<std::string_view, std::string_view> cases[] = {
-      {"INCLUDE *.DAT", "*.DAT"},   {"INCLUDE    *.DAT", "*.DAT"}, {"INCLUDE", ""},
-      {"INCDIR A B", "A B"},        {"INCLUDE *.DAT ", "*.DAT "},  {"INCDIR ", ""},
+      {"INCLUDE *.DAT", "*.DAT"}, {"INCLUDE    *.DAT", "*.DAT"}, {"INCLUDE", ""},
+      {"INCDIR A B", "A B"},      {"INCLUDE *.DAT ", "*.DAT "},  {"INCDIR ", ""},
   };
   for (const auto& [body, argument] : cases) {
     EXPECT_EQ(ArgumentDirective(body), argument) << body;
@@ -24,9 +24,7 @@ TEST(ArgumentDirective, TextAfterTheFirstBlank) {
 }
 
 TEST(SepareNomExtension, SplitsAtTheFirstDot) {
-  struct Case {
-    std::string_view name, nom, extension;
-  };
+  struct Case { std::string_view name, nom, extension; };
   const Case cases[] = {
       {"*.DAT", "*", "DAT"}, {"DAT", "", "DAT"}, {"A.B.C", "A", "B.C"}, {".X", "", "X"}, {"A.", "A", ""},
   };
@@ -59,19 +57,17 @@ class InterpreteDirectiveTest : public ::testing::Test {
   Interpretation context{tables, dialogs, dir.path()};
 };
 
+// Dot entries are hidden; an entry named SAUVE (whose extension is SAUVE) is
+// never taken.
 TEST_F(InterpreteDirectiveTest, IncludeTakesEveryEntryWithTheExtension) {
-  for (const char* name : {"A.DAT", "b.Dat", "DAT", "c.dat.bak", "x.txt", "two.parts.dat"}) {
+  for (const char* name : {"A.DAT", "b.Dat", "DAT", "c.dat.bak", "x.txt", "two.parts.dat", ".hidden.dat"}) {
     dir.Write(name, "45,6\n");
   }
-  dir.Write(".hidden.dat", "45,6\n");
   EXPECT_EQ(Run(kModeContours, "{include *.dat}"), "*.DAT");
   EXPECT_EQ(context.IoStatus, kIoOk);
   EXPECT_EQ(ContourNames(), (std::vector<std::string>{"A.DAT", "B.DAT", "DAT"}));
   EXPECT_EQ(tables.TableContours.Fichiers[0].NbElements(), 1);
-}
-
-// An entry named SAUVE has SAUVE as its extension, and is still never taken.
-TEST_F(InterpreteDirectiveTest, SauveIsNeverTaken) {
+  tables.TableContours.Fichiers.clear();
   dir.Write("sauve", "45,6\n");
   dir.Write("x.Sauve", "45,6\n");
   Run(kModeContours, "{include *.sauve}");
@@ -96,35 +92,28 @@ TEST_F(InterpreteDirectiveTest, DirectoriesAndSingleFilesWithoutRegardToCase) {
   EXPECT_EQ(context.IoStatus, 5);
 }
 
-TEST_F(InterpreteDirectiveTest, FailuresSetTheStatus) {
+// Run in order: every directive clears the status, and an include ends with
+// the status of the last file it took.
+TEST_F(InterpreteDirectiveTest, StatusOfEachDirective) {
   dir.Write("file.dat", "45,6\n");
-  Run(kModeRepertoire, "{incdir missing}");
-  EXPECT_EQ(context.IoStatus, kIoAbsent);
-  EXPECT_EQ(context.currentDirectory, dir.path());
-  Run(kModeRepertoire, "{incdir file.dat}");
-  EXPECT_EQ(context.IoStatus, static_cast<std::int32_t>(std::errc::not_a_directory));
-  Run(kModeRepertoire, "{incdir}");
-  EXPECT_EQ(context.IoStatus, kIoAbsent);
-  Run(kModeContours, "{include *.dat");
-  EXPECT_EQ(context.IoStatus, kIoDirectiveMalformee);
-  Run(kModeContours, "{include absent.dat}");
-  EXPECT_EQ(context.IoStatus, kIoAbsent);
-  Run(kModeContours, "{other words}");
-  EXPECT_EQ(context.IoStatus, kIoOk);
-  Run(kModeRepertoire, "file.dat");  // directory mode reads no file
-  EXPECT_EQ(context.IoStatus, kIoOk);
-  EXPECT_EQ(tables.TableContours.NbFichiers(), 0);
-}
-
-TEST_F(InterpreteDirectiveTest, StatusIsThatOfTheLastFileTaken) {
-  dir.Write("only.dat", "45,6\n");
-  Run(kModeContours, "{include only.dat}");
-  EXPECT_EQ(context.IoStatus, kIoOk);
-  Run(kModeContours, "{include *.xyz}");  // nothing taken: the cleared status stays
-  EXPECT_EQ(context.IoStatus, kIoOk);
   dir.MakeDir("Folder.xyz");
-  Run(kModeContours, "{include *.xyz}");
-  EXPECT_EQ(context.IoStatus, static_cast<std::int32_t>(std::errc::is_a_directory));
+  const auto notADirectory = static_cast<std::int32_t>(std::errc::not_a_directory);
+  const auto isADirectory = static_cast<std::int32_t>(std::errc::is_a_directory);
+  struct Step { std::int32_t mode; std::string_view text; std::int32_t status; };
+  const Step steps[] = {
+      {kModeRepertoire, "{incdir missing}", kIoAbsent}, {kModeRepertoire, "{incdir file.dat}", notADirectory},
+      {kModeRepertoire, "{incdir}", kIoAbsent},         {kModeContours, "{include *.dat", kIoDirectiveMalformee},
+      {kModeContours, "{include absent.dat}", kIoAbsent}, {kModeContours, "{other words}", kIoOk},
+      {kModeContours, "{include absent.dat}", kIoAbsent}, {kModeContours, "{include *.abc}", kIoOk},
+      {kModeRepertoire, "file.dat", kIoOk},  // directory mode reads no file
+      {kModeContours, "{include *.xyz}", isADirectory}, {kModeContours, "{include file.dat}", kIoOk},
+  };
+  for (const Step& step : steps) {
+    Run(step.mode, step.text);
+    EXPECT_EQ(context.IoStatus, step.status) << step.text;
+  }
+  EXPECT_EQ(context.currentDirectory, dir.path());
+  EXPECT_EQ(ContourNames(), std::vector<std::string>{"FILE.DAT"});
 }
 
 TEST_F(InterpreteDirectiveTest, EntryNamedLikeADirectoryDirectiveMovesTheRest) {
@@ -134,6 +123,7 @@ TEST_F(InterpreteDirectiveTest, EntryNamedLikeADirectoryDirectiveMovesTheRest) {
   EXPECT_EQ(context.currentDirectory, dir.path() / "SUB");
 }
 
+// "{include *.dat}" as a file name would list itself forever.
 TEST_F(InterpreteDirectiveTest, EntryNamedLikeAnIncludeDoesNotRunForever) {
   dir.Write("{include *.dat}", "");
   dir.Write("{include *.dat }", "");
