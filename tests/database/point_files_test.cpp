@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <tuple>
 
 #include "database/city_file.h"
 #include "database/contour_file.h"
@@ -17,78 +18,57 @@ namespace {
 TEST(CompileContours, OnePointPerLineUntilALineWithoutComma) {
   testing::TempDir dir;
   TTableContours table;
-  const auto file = dir.Write("c.dat", "/ contour\n45.5,6.25\n46,7,ignored\n\n-47.125,-8.5\n47\xB0" "30'00\"N,8\xB0" "00'00\"E\nfin\n1,2\n");
+  const auto file = dir.Write("c.dat", "/ contour\n45.5,6.25\n46,7,ignored\n\n-47.125,-8.5\n47\xB0" "30'00\"N,8\xB0"
+                                       "00'00\"E\nfin\n1,2\n");
   ASSERT_EQ(CompileContours(file, "C.DAT", table), 0);
   ASSERT_EQ(table.NbFichiers(), 1);
-  const auto& points = table.Fichiers[0].Elements;
-  ASSERT_EQ(points.size(), 4u);
-  EXPECT_EQ(points[0].Lt, ToFixed(45.5));
-  EXPECT_EQ(points[0].Lg, ToFixed(6.25));
-  EXPECT_EQ(points[1].Lg, ToFixed(7));
-  EXPECT_EQ(points[2].Lt, ToFixed(-47.125));
-  EXPECT_EQ(points[2].Lg, ToFixed(-8.5));
-  EXPECT_EQ(points[3].Lt, ToFixed(47.5));
-  EXPECT_EQ(points[3].Lg, ToFixed(8));
-  EXPECT_EQ(points.capacity(), points.size());
+  std::vector<std::pair<FixedDegree, FixedDegree>> points;
+  for (const auto& point : table.Fichiers[0].Elements) {
+    points.emplace_back(point.Lt, point.Lg);
+  }
+  EXPECT_EQ(points, (decltype(points){{ToFixed(45.5), ToFixed(6.25)}, {ToFixed(46), ToFixed(7)},
+                                      {ToFixed(-47.125), ToFixed(-8.5)}, {ToFixed(47.5), ToFixed(8)}}));
+  EXPECT_EQ(table.Fichiers[0].Elements.capacity(), points.size());
 }
 
 TEST(CompileOM, FieldsOfARadioAmateur) {
-  struct Case {
-    std::string line;
-    double lt, lg;
-    std::string indicatif;
-    std::int32_t altitude;
-  };
+  struct Case { std::string line; std::string indicatif; std::int32_t altitude; };
   const Case cases[] = {
-      {"45.5,6.25,F1ABC,1200", 45.5, 6.25, "F1ABC", 1200},
-      {"45.5,6.25,F1ABC,1200 m", 45.5, 6.25, "F1ABC", 1200},
-      {"45.5,6.25,F1ABC,-30", 45.5, 6.25, "F1ABC", -30},
-      {"45.5,6.25,F1ABC", 45.5, 6.25, "", 0},  // no comma after the call sign: empty
-      {"45.5,6.25,F\x82,10", 45.5, 6.25, "F\xE9", 10},
+      {"45.5,6.25,F1ABC,1200", "F1ABC", 1200}, {"45.5,6.25,F1ABC,1200 m", "F1ABC", 1200},
+      {"45.5,6.25,F1ABC,-30", "F1ABC", -30},   {"45.5,6.25,F\x82,10", "F\xE9", 10},
+      {"45.5,6.25,F1ABC", "", 0},  // no comma after the call sign: empty
   };
   for (const Case& c : cases) {
     testing::TempDir dir;
     TTableOM table;
     ASSERT_EQ(CompileOM(dir.Write("om.dat", c.line + "\n"), "OM.DAT", table), 0);
+    EXPECT_EQ(CompileOM(dir.path() / "absent.dat", "ABSENT.DAT", table), 2);
+    ASSERT_EQ(table.NbFichiers(), 1) << "a missing file adds no entry";
     ASSERT_EQ(table.Fichiers[0].NbElements(), 1) << c.line;
     const TOM& om = table.Fichiers[0].Elements[0];
-    EXPECT_EQ(om.Lt, ToFixed(c.lt)) << c.line;
-    EXPECT_EQ(om.Lg, ToFixed(c.lg)) << c.line;
-    EXPECT_EQ(om.Indicatif, c.indicatif) << c.line;
-    EXPECT_EQ(om.Altitude, c.altitude) << c.line;
+    EXPECT_EQ(std::tuple(om.Lt, om.Lg, om.Indicatif, om.Altitude),
+              std::tuple(ToFixed(45.5), ToFixed(6.25), c.indicatif, c.altitude))
+        << c.line;
   }
 }
 
+template <typename Table, typename Compile>
+std::size_t Records(const std::filesystem::path& file, Compile compile) {
+  Table table;
+  compile(file, "F.DAT", table);
+  return table.Fichiers.at(0).Elements.size();
+}
+
 // A comment that is the last line of a file is read as data: with a comma in
-// it, it makes one more record.
+// it, it makes one more record (relay lines need no comma at all).
 TEST(OneRecordPerLineReaders, LastLineCommentWithCommaIsARecord) {
-  struct Reader {
-    const char* name;
-    std::function<std::size_t(const std::filesystem::path&)> records;
-  };
-  const Reader readers[] = {
-      {"contours",
-       [](const auto& file) {
-         TTableContours table;
-         CompileContours(file, "F.DAT", table);
-         return table.Fichiers.at(0).Elements.size();
-       }},
-      {"villes",
-       [](const auto& file) {
-         TTableVilles table;
-         CompileVilles(file, "F.DAT", table);
-         return table.Fichiers.at(0).Elements.size();
-       }},
-      {"OM",
-       [](const auto& file) {
-         TTableOM table;
-         CompileOM(file, "F.DAT", table);
-         return table.Fichiers.at(0).Elements.size();
-       }},
-      {"relais",
-       [](const auto& file) {
+  const std::pair<const char*, std::function<std::size_t(const std::filesystem::path&)>> readers[] = {
+      {"contours", [](const auto& f) { return Records<TTableContours>(f, CompileContours); }},
+      {"villes", [](const auto& f) { return Records<TTableVilles>(f, CompileVilles); }},
+      {"OM", [](const auto& f) { return Records<TTableOM>(f, CompileOM); }},
+      {"relais", [](const auto& f) {
          std::vector<TRelais> table;
-         CompileRelais(file, table);
+         CompileRelais(f, table);
          return table.size();
        }},
   };
@@ -96,22 +76,11 @@ TEST(OneRecordPerLineReaders, LastLineCommentWithCommaIsARecord) {
   const auto withComma = dir.Write("a.dat", "/ head\n45,6,X,1,1,1\n/ last, comment\n");
   const auto withoutComma = dir.Write("b.dat", "/ head\n45,6,X,1,1,1\n/ last comment\n");
   const auto commentInside = dir.Write("c.dat", "/ head\n45,6,X,1,1,1\n/ a, comment\n46,7,Y,1,1,1\n");
-  for (const Reader& reader : readers) {
-    EXPECT_EQ(reader.records(withComma), 2u) << reader.name;
-    EXPECT_EQ(reader.records(commentInside), 2u) << reader.name;
+  for (const auto& [name, records] : readers) {
+    EXPECT_EQ(records(withComma), 2u) << name;
+    EXPECT_EQ(records(commentInside), 2u) << name;
+    EXPECT_EQ(records(withoutComma), std::string(name) == "relais" ? 2u : 1u) << name;
   }
-  for (const Reader& reader : readers) {
-    const bool everyLine = std::string(reader.name) == "relais";  // relay lines need no comma
-    EXPECT_EQ(reader.records(withoutComma), everyLine ? 2u : 1u) << reader.name;
-  }
-}
-
-TEST(CompileOM, MissingFileLeavesTheTableUnchanged) {
-  testing::TempDir dir;
-  TTableOM table;
-  ASSERT_EQ(CompileOM(dir.Write("a.dat", "45,6,F1ABC,10\n"), "A.DAT", table), 0);
-  EXPECT_EQ(CompileOM(dir.path() / "b.dat", "B.DAT", table), 2);
-  EXPECT_EQ(table.NbFichiers(), 1);
 }
 
 }  // namespace
