@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "database/channel_file.h"
 #include "database/relay_file.h"
@@ -20,20 +21,15 @@ std::string RelayLines(int first, int count) {
 TEST(CompileRelais, SixTextsPerLine) {
   testing::TempDir dir;
   std::vector<TRelais> table;
-  ASSERT_EQ(CompileRelais(dir.Write("r.dat", "F5ZXY,JN25AB,Mont Ventoux \x82t\x82,145.600,R7,canal1\nA,B\n"), table),
-            0);
+  const auto file = dir.Write("r.dat", "F5ZXY,JN25AB,Mont Ventoux \x82t\x82,145.600,R7,canal1\nA,B\n");
+  ASSERT_EQ(CompileRelais(file, table), 0);
   ASSERT_EQ(table.size(), 2u);
-  EXPECT_EQ(table[0].Indicatif, "F5ZXY");
-  EXPECT_EQ(table[0].QRA, "JN25AB");
-  EXPECT_EQ(table[0].Nom, "Mont Ventoux \xE9t\xE9");
-  EXPECT_EQ(table[0].Frequence1, "145.600");
-  EXPECT_EQ(table[0].Frequence2, "R7");
-  EXPECT_EQ(table[0].Frequence3, "canal1");
+  const auto fields = [](const TRelais& r) {
+    return std::tuple(r.Indicatif, r.QRA, r.Nom, r.Frequence1, r.Frequence2, r.Frequence3);
+  };
+  EXPECT_EQ(fields(table[0]), std::tuple("F5ZXY", "JN25AB", "Mont Ventoux \xE9t\xE9", "145.600", "R7", "canal1"));
   // Missing commas give empty fields and leave the rest for the last one.
-  EXPECT_EQ(table[1].Indicatif, "A");
-  EXPECT_EQ(table[1].QRA, "");
-  EXPECT_EQ(table[1].Frequence2, "");
-  EXPECT_EQ(table[1].Frequence3, "B");
+  EXPECT_EQ(fields(table[1]), std::tuple("A", "", "", "", "", "B"));
   EXPECT_EQ(CompileRelais(dir.path() / "missing.dat", table), 2);
   EXPECT_EQ(table.size(), 2u);
 }
@@ -58,6 +54,8 @@ TEST(Canaux, LookupIgnoresCaseAndKeepsTenCharacters) {
   testing::TempDir dir;
   TTableCanaux table;
   table[7].Nom = "OLD";
+  EXPECT_EQ(LitCanaux(dir.path() / "canaux.dat", table), 2);
+  EXPECT_EQ(table[7].Nom, "OLD");  // a missing file leaves the table
   const auto file = dir.Write("canaux.dat",
                               "/ canal, frequence\nr0,145.600\nR1,145.625 mhz\nlongchannelname,145.650000000\n"
                               "sansvirgule\n");
@@ -69,32 +67,15 @@ TEST(Canaux, LookupIgnoresCaseAndKeepsTenCharacters) {
   EXPECT_EQ(table[3].Nom, "");
   EXPECT_EQ(table[3].Frequence, "SANSVIRGUL");
   EXPECT_EQ(table[7].Nom, "");  // entries beyond the file are empty
-
-  struct Case {
-    std::string_view text;
-    std::string_view frequence;
-  };
-  const Case cases[] = {
-      {"r0", "145.600"},
-      {"R0", "145.600"},
-      {"r1", "145.625 MH"},
-      {"longchanne", "145.650000"},
+  const std::pair<std::string_view, std::string_view> cases[] = {
+      {"r0", "145.600"}, {"R0", "145.600"}, {"r1", "145.625 MH"}, {"longchanne", "145.650000"},
       {"longchannelname", "longchannelname"},  // longer than a name: never matches
-      {"145.500", "145.500"},
-      {"inconnu", "inconnu"},
+      {"145.500", "145.500"}, {"inconnu", "inconnu"},
       {"", ""},  // not the frequency of the line without a name
   };
-  for (const Case& c : cases) {
-    EXPECT_EQ(FrequenceDuCanal(table, c.text), c.frequence) << c.text;
+  for (const auto& [text, frequence] : cases) {
+    EXPECT_EQ(FrequenceDuCanal(table, text), frequence) << text;
   }
-}
-
-TEST(Canaux, MissingFileLeavesTheTable) {
-  testing::TempDir dir;
-  TTableCanaux table;
-  table[0].Nom = "R0";
-  EXPECT_EQ(LitCanaux(dir.path() / "canaux.dat", table), 2);
-  EXPECT_EQ(table[0].Nom, "R0");
 }
 
 TEST(Canaux, AtMost500Channels) {
