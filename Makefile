@@ -41,7 +41,8 @@ test: build
 bench: deps
 	cmake -S . -B $(BUILD)-release -DCMAKE_BUILD_TYPE=Release -DORVEX_TESTS=OFF
 	cmake --build $(BUILD)-release -j $(JOBS)
-	@for b in $(BUILD)-release/bench/bench_*; do echo "== $$b"; $$b --benchmark_counters_tabular=true || exit 1; done
+	@for source in bench/*.cpp; do name=$${source##*/}; b=$(BUILD)-release/bench/bench_$${name%.cpp}; \
+	  echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b --benchmark_counters_tabular=true || exit 1; done
 
 # The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer; the
 # first report fails the run.
