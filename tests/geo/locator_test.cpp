@@ -10,50 +10,30 @@
 namespace orvex {
 namespace {
 
-constexpr double kHalfSubSquareWidth = 1.0 / 24;
-constexpr double kHalfSubSquareHeight = 1.0 / 48;
-// The stored centre constants are a little short of 1/12 and 1/24.
-constexpr double kCentreSlack = 2e-6;
-
-struct PositionCase {
-  double longitude;
-  double latitude;
-  const char* locator;
-};
+struct PositionCase { double longitude, latitude; const char* locator; };
 
 TEST(CoordinateToLocator, NamesTheSubSquareHoldingThePosition) {
   const PositionCase cases[] = {
-      {3.95833256, 50.27083293, "JO10XG"},
-      {2.35, 48.85, "JN18EU"},
-      {-0.01, -0.01, "II99XX"},
-      {0, 0, "JJ00AA"},
-      {-180, -90, "AA00AA"},
-      {179.9999, 89.9999, "RR99XX"},
-      {-72.5, -33.4, "FF36SO"},
+      {3.95833256, 50.27083293, "JO10XG"}, {2.35, 48.85, "JN18EU"}, {-0.01, -0.01, "II99XX"}, {0, 0, "JJ00AA"},
+      {-180, -90, "AA00AA"}, {179.9999, 89.9999, "RR99XX"}, {-72.5, -33.4, "FF36SO"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(CoordinateToLocator(c.longitude, c.latitude), c.locator) << c.longitude << ", " << c.latitude;
   }
-}
-
-TEST(CoordinateToLocator, OutsideTheGridGivesQuestionMark) {
   const double nan = std::numeric_limits<double>::quiet_NaN();
-  const double cases[][2] = {
+  const double outside[][2] = {
       {180, 0}, {0, 90}, {-180.0001, 0}, {0, -90.0001}, {-190, 0}, {0, -95}, {1000, 0}, {nan, 0}, {0, nan},
   };
-  for (const auto& c : cases) {
+  for (const auto& c : outside) {
     EXPECT_EQ(CoordinateToLocator(c[0], c[1]), "?") << c[0] << ", " << c[1];
   }
 }
 
-TEST(LocatorToCoordinate, GivesTheSubSquareCentre) {
+TEST(LocatorToCoordinate, GivesTheSubSquareCentreOrZeroZero) {
   const PositionCase cases[] = {
-      {3.95833256, 50.27083293, "JO10XG"},
-      {3.95833256, 50.27083293, "jo10xg"},
-      {3.95833256, 50.27083293, "JO10XG77"},
-      // The square digits are not checked: 'A' reads as 17 squares.
-      {35.95833256, 50.27083293, "JoA0xG"},
-      {-180 + 0.04166666, -90 + 0.02083333, "AA00AA"},
+      {3.95833256, 50.27083293, "JO10XG"}, {3.95833256, 50.27083293, "jo10xg"},
+      {3.95833256, 50.27083293, "JO10XG77"}, {-180 + 0.04166666, -90 + 0.02083333, "AA00AA"},
+      {35.95833256, 50.27083293, "JoA0xG"},  // square digits are not checked: 'A' reads as 17 squares
   };
   for (const auto& c : cases) {
     double lon = -1;
@@ -62,56 +42,55 @@ TEST(LocatorToCoordinate, GivesTheSubSquareCentre) {
     EXPECT_NEAR(lon, c.longitude, 1e-9) << c.locator;
     EXPECT_NEAR(lat, c.latitude, 1e-9) << c.locator;
   }
-}
-
-TEST(LocatorToCoordinate, InvalidTextGivesZeroZero) {
   for (const char* text : {"", "JO10X", "SO10XG", "JS10XG", "JO10YG", "JO10XY", "J@10XG", "JO10X\xC7", "?"}) {
     double lon = -1;
     double lat = -1;
     LocatorToCoordinate(text, lon, lat);
-    EXPECT_EQ(lon, 0) << text;
-    EXPECT_EQ(lat, 0) << text;
+    EXPECT_EQ(std::pair(lon, lat), std::pair(0.0, 0.0)) << text;
   }
 }
 
-std::string Locator(int lonField, int latField, int lonSquare, int latSquare, int lonSub, int latSub) {
-  return {static_cast<char>('A' + lonField), static_cast<char>('A' + latField), static_cast<char>('0' + lonSquare),
-          static_cast<char>('0' + latSquare), static_cast<char>('A' + lonSub),   static_cast<char>('A' + latSub)};
-}
-
-void ExpectCentreMapsBack(const std::string& locator) {
-  double lon = 0;
-  double lat = 0;
-  LocatorToCoordinate(locator, lon, lat);
-  EXPECT_EQ(CoordinateToLocator(lon, lat), locator);
-}
-
 TEST(LocatorRoundTrip, EverySubSquareCentreMapsBackToItsLocator) {
+  const auto expectCentreMapsBack = [](int lonField, int latField, int lonSquare, int latSquare, int lonSub,
+                                       int latSub) {
+    const std::string locator = {static_cast<char>('A' + lonField), static_cast<char>('A' + latField),
+                                 static_cast<char>('0' + lonSquare), static_cast<char>('0' + latSquare),
+                                 static_cast<char>('A' + lonSub),    static_cast<char>('A' + latSub)};
+    double lon = 0;
+    double lat = 0;
+    LocatorToCoordinate(locator, lon, lat);
+    EXPECT_EQ(CoordinateToLocator(lon, lat), locator);
+  };
   for (int lonField = 0; lonField < 18; ++lonField) {
     for (int latField = 0; latField < 18; ++latField) {
       for (int square = 0; square < 10; ++square) {
-        ExpectCentreMapsBack(Locator(lonField, latField, square, 9 - square, 23 - square, square));
+        expectCentreMapsBack(lonField, latField, square, 9 - square, 23 - square, square);
       }
     }
   }
   for (const auto& [lonField, latField] : {std::pair{0, 0}, {9, 8}, {9, 14}, {17, 17}}) {
     for (int lonSub = 0; lonSub < 24; ++lonSub) {
       for (int latSub = 0; latSub < 24; ++latSub) {
-        ExpectCentreMapsBack(Locator(lonField, latField, lonSub % 10, 9 - latSub % 10, lonSub, latSub));
+        expectCentreMapsBack(lonField, latField, lonSub % 10, 9 - latSub % 10, lonSub, latSub);
       }
     }
   }
 }
 
+// A position and its sub-square centre are at most half a sub-square apart
+// (the stored centre constants are a little short of 1/12 and 1/24).
 void ExpectLocatorNear(double lon, double lat) {
+  constexpr double kCentreSlack = 2e-6;
   double backLon = 0;
   double backLat = 0;
   const std::string locator = CoordinateToLocator(lon, lat);
   LocatorToCoordinate(locator, backLon, backLat);
-  EXPECT_NEAR(backLon, lon, kHalfSubSquareWidth + kCentreSlack) << locator << " for " << lon << ", " << lat;
-  EXPECT_NEAR(backLat, lat, kHalfSubSquareHeight + kCentreSlack) << locator << " for " << lon << ", " << lat;
+  EXPECT_NEAR(backLon, lon, 1.0 / 24 + kCentreSlack) << locator << " for " << lon << ", " << lat;
+  EXPECT_NEAR(backLat, lat, 1.0 / 48 + kCentreSlack) << locator << " for " << lon << ", " << lat;
 }
 
+// Random positions, and one unit in the last place either side of a field or
+// square edge, where the square or sub-square could contradict the field.
 TEST(LocatorRoundTrip, PositionsStayInsideTheirSubSquare) {
   std::mt19937_64 random(7);
   std::uniform_real_distribution<double> longitudes(-180, 180);
@@ -119,21 +98,14 @@ TEST(LocatorRoundTrip, PositionsStayInsideTheirSubSquare) {
   for (int i = 0; i < 20000; ++i) {
     ExpectLocatorNear(longitudes(random), latitudes(random));
   }
-}
-
-// One unit in the last place either side of a field or square edge must not
-// let the square or sub-square contradict the field.
-TEST(LocatorRoundTrip, PositionsAtCellEdgesStayConsistent) {
-  for (int edge = -178; edge < 180; edge += 2) {
-    const double lon = edge;
-    for (double nearLon : {std::nextafter(lon, -1000.0), lon, std::nextafter(lon, 1000.0)}) {
-      ExpectLocatorNear(nearLon, 45.5);
+  for (double edge = -178; edge < 180; edge += 2) {
+    for (double lon : {std::nextafter(edge, -1000.0), edge, std::nextafter(edge, 1000.0)}) {
+      ExpectLocatorNear(lon, 45.5);
     }
   }
-  for (int edge = -89; edge < 90; ++edge) {
-    const double lat = edge;
-    for (double nearLat : {std::nextafter(lat, -1000.0), lat, std::nextafter(lat, 1000.0)}) {
-      ExpectLocatorNear(5.5, nearLat);
+  for (double edge = -89; edge < 90; ++edge) {
+    for (double lat : {std::nextafter(edge, -1000.0), edge, std::nextafter(edge, 1000.0)}) {
+      ExpectLocatorNear(5.5, lat);
     }
   }
   ExpectLocatorNear(std::nextafter(180.0, 0.0), std::nextafter(90.0, 0.0));

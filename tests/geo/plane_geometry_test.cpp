@@ -7,40 +7,27 @@
 namespace orvex {
 namespace {
 
-TEST(LineThroughPoints, SlopeAndIntercept) {
+TEST(LineThroughPoints, SlopeAndInterceptAndTheirCrossing) {
   const LineForm line = LineThroughPoints(0, 1, 2, 5);
-  EXPECT_EQ(line.LineSlope, 2);
-  EXPECT_EQ(line.LineIntercept, 1);
+  EXPECT_EQ(std::pair(line.LineSlope, line.LineIntercept), std::pair(2.0, 1.0));
   const LineForm vertical = LineThroughPoints(3, 1, 3, 4);
-  EXPECT_EQ(vertical.LineSlope, 0);
-  EXPECT_EQ(vertical.LineIntercept, 1);
-}
-
-TEST(IntersectLines, CrossingOrNoneForParallels) {
+  EXPECT_EQ(std::pair(vertical.LineSlope, vertical.LineIntercept), std::pair(0.0, 1.0));
   const std::optional<Crossing> crossing = IntersectLines(1, 0, -1, 2);
   ASSERT_TRUE(crossing);
-  EXPECT_EQ(crossing->CrossX, 1);
-  EXPECT_EQ(crossing->CrossY, 1);
-  EXPECT_FALSE(IntersectLines(0.5, 0, 0.5, 3));
+  EXPECT_EQ(std::pair(crossing->CrossX, crossing->CrossY), std::pair(1.0, 1.0));
+  EXPECT_FALSE(IntersectLines(0.5, 0, 0.5, 3));  // parallels
 }
 
-struct SegmentCase {
-  const char* name;
-  Segment a;
-  Segment b;
-  std::optional<Crossing> expected;
-};
-
 TEST(IntersectSegments, CrossingInsideBothBoxesOnly) {
-  const SegmentCase cases[] = {
+  struct Case { const char* name; Segment a; Segment b; std::optional<Crossing> expected; };
+  const Case cases[] = {
       {"diagonals", {0, 0, 2, 2}, {0, 2, 2, 0}, Crossing{1, 1}},
+      {"reversed ends", {2, 2, 0, 0}, {2, 0, 0, 2}, Crossing{1, 1}},
+      {"touching ends", {0, 0, 1, 1}, {1, 1, 2, 0}, Crossing{1, 1}},
+      {"crossing at the origin", {-1, -1, 1, 1}, {-1, 1, 1, -1}, Crossing{0, 0}},
       {"lines cross outside the boxes", {0, 0, 1, 1}, {2, 0, 3, -1}, std::nullopt},
       {"outside one box only", {0, 0, 1, 1}, {0, 4, 4, 0}, std::nullopt},
-      {"touching ends", {0, 0, 1, 1}, {1, 1, 2, 0}, Crossing{1, 1}},
-      {"reversed ends", {2, 2, 0, 0}, {2, 0, 0, 2}, Crossing{1, 1}},
-      {"parallel", {0, 0, 1, 1}, {0, 1, 1, 2}, std::nullopt},
-      {"collinear", {0, 0, 2, 2}, {1, 1, 3, 3}, std::nullopt},
-      {"crossing at the origin", {-1, -1, 1, 1}, {-1, 1, 1, -1}, Crossing{0, 0}},
+      {"parallel", {0, 0, 1, 1}, {0, 1, 1, 2}, std::nullopt}, {"collinear", {0, 0, 2, 2}, {1, 1, 3, 3}, std::nullopt},
       {"vertical and horizontal", {1, 0, 1, 2}, {0, 1, 2, 1}, Crossing{1, 1}},
       {"horizontal and vertical", {0, 1, 2, 1}, {1, 2, 1, 0}, Crossing{1, 1}},
       {"vertical and sloped", {1, -5, 1, 5}, {0, 0, 2, 4}, Crossing{1, 2}},
@@ -56,9 +43,7 @@ TEST(IntersectSegments, CrossingInsideBothBoxesOnly) {
       EXPECT_DOUBLE_EQ(crossing->CrossY, c.expected->CrossY) << c.name;
     }
   }
-}
-
-TEST(IntersectSegments, LevelCurveAcrossAProfileInDegrees) {
+  // A level curve across a profile, in degrees.
   const std::optional<Crossing> crossing = IntersectSegments({5.1, 45.2, 5.3, 45.4}, {5.1, 45.4, 5.3, 45.2});
   ASSERT_TRUE(crossing);
   EXPECT_NEAR(crossing->CrossX, 5.2, 1e-12);
