@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <string>
 #include <vector>
 
@@ -13,25 +14,20 @@
 namespace orvex {
 namespace {
 
-TEST(ArgumentDirective, TextAfterTheFirstBlank) {
-  const std::pair<std::string_view, std::string_view> cases[] = {
+TEST(DirectiveText, ArgumentAfterTheFirstBlankAndSplitAtTheFirstDot) {
+  const std::pair<std::string_view, std::string_view> arguments[] = {
       {"INCLUDE *.DAT", "*.DAT"}, {"INCLUDE    *.DAT", "*.DAT"}, {"INCLUDE", ""},
       {"INCDIR A B", "A B"},      {"INCLUDE *.DAT ", "*.DAT "},  {"INCDIR ", ""},
   };
-  for (const auto& [body, argument] : cases) {
+  for (const auto& [body, argument] : arguments) {
     EXPECT_EQ(ArgumentDirective(body), argument) << body;
   }
-}
-
-TEST(SepareNomExtension, SplitsAtTheFirstDot) {
-  struct Case { std::string_view name, nom, extension; };
-  const Case cases[] = {
+  const std::array<std::string, 3> splits[] = {
       {"*.DAT", "*", "DAT"}, {"DAT", "", "DAT"}, {"A.B.C", "A", "B.C"}, {".X", "", "X"}, {"A.", "A", ""},
   };
-  for (const Case& c : cases) {
-    const NomExtension split = SepareNomExtension(c.name);
-    EXPECT_EQ(split.nom, c.nom) << c.name;
-    EXPECT_EQ(split.extension, c.extension) << c.name;
+  for (const auto& [name, nom, extension] : splits) {
+    const NomExtension split = SepareNomExtension(name);
+    EXPECT_EQ(std::pair(split.nom, split.extension), std::pair(nom, extension)) << name;
   }
 }
 
