@@ -2,10 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 
-#include "gga_text.h"
+#include "received_text.h"
 
 namespace orvex {
 namespace {
@@ -14,156 +13,87 @@ using testing::Dms;
 using testing::WithChecksum;
 
 constexpr char kExample[] = "$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47";
-constexpr char kExampleBody[] = "$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,";
-constexpr double kExact = 1e-12;
+constexpr char kBody[] = "$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,";
 
-void ExpectNothing(const DecodedPosition& result) {
-  EXPECT_EQ(result.Longitude, 0);
-  EXPECT_EQ(result.Latitude, 0);
-  EXPECT_EQ(result.Altitude, 0);
-  EXPECT_EQ(result.Time, "");
+// The reference sentence with its first `from` replaced by `to`, under a fresh checksum.
+std::string Edited(const std::string& from, const std::string& to) {
+  std::string body = kBody;
+  return WithChecksum(body.replace(body.find(from), from.size(), to));
 }
 
-TEST(DecodeSentence, ReadsTheReferenceSentenceToWholeArcSeconds) {
-  const DecodedPosition result = DecodeSentence(kExample);
-  EXPECT_NEAR(result.Latitude, Dms(48, 7, 2), kExact);
-  EXPECT_NEAR(result.Longitude, Dms(11, 31, 0), kExact);
-  EXPECT_DOUBLE_EQ(result.Altitude, 545.4);
-  EXPECT_EQ(result.Time, "123519");
-  EXPECT_TRUE(result.HasPosition());
+// A sound sentence always gives its time and altitude; an unreadable
+// coordinate reads 0, which is no position.
+TEST(DecodeSentence, ReadsGgaToWholeArcSeconds) {
+  const double lon = Dms(11, 31, 0);
+  const double lat = Dms(48, 7, 2);
+  const struct {
+    const char* what;
+    std::string sentence;
+    double longitude;  // 0: unreadable, so no position
+    double latitude;
+    double altitude;
+  } cases[] = {
+      {"reference", kExample, lon, lat, 545.4},
+      {"leading line feed", std::string("\n") + kExample, lon, lat, 545.4},
+      {"leading carriage return", std::string("\r") + kExample, lon, lat, 545.4},
+      {"line end after the checksum", std::string(kExample) + "\r\n", lon, lat, 545.4},
+      {"GNSS talker", Edited("$GP", "$GN"), lon, lat, 545.4},
+      {"GLONASS talker", Edited("$GP", "$GL"), lon, lat, 545.4},
+      {"Galileo talker", Edited("$GP", "$GA"), lon, lat, 545.4},
+      {"BeiDou talker", Edited("$GP", "$BD"), lon, lat, 545.4},
+      {"lower case, checksum of the bytes sent",
+       WithChecksum("$gpgga,123519,4807.038,n,01131.000,e,1,08,0.9,545.4,m,46.9,m,,", true), lon, lat, 545.4},
+      {"south and west", Edited("N,01131.000,E", "S,01131.000,W"), -lon, -lat, 545.4},
+      {"empty geoid separation and unit", Edited("M,46.9,M,,", "M,,,,"), lon, lat, 545.4},
+      {"empty altitude and unit", Edited("1,08,0.9,545.4,M,46.9,M,,", "2,,,,,,,,"), lon, lat, 0},
+      {"no station id field", Edited("M,,", "M,"), lon, lat, 545.4},
+      {"negative altitude, padded fields",
+       WithChecksum("$GPGGA,123519,04807.0380,N,011031.00000,E,1,08,0.9,-004.20,M,46.9,M,,"), Dms(110, 31, 0), lat,
+       -4.2},
+      {"seconds rounding up to the next minute", Edited("4807.038,N,01131.000", "4807.9999,N,01131.9950"),
+       Dms(11, 32, 0), Dms(48, 8, 0), 545.4},
+      {"altitude that is not a number", Edited("545.4", "high"), lon, lat, 0},
+      {"empty latitude", Edited("4807.038,N", ","), lon, 0, 545.4},
+      {"empty longitude", Edited("01131.000,E", ","), 0, lat, 545.4},
+      {"60 minutes", Edited("4807.038", "4860.000"), lon, 0, 545.4},
+      {"beyond the pole", Edited("4807.038", "9100.000"), lon, 0, 545.4},
+      {"beyond the antimeridian", Edited("01131.000", "18100.000"), 0, lat, 545.4},
+      {"no hemisphere letter", Edited(",N,", ",,"), lon, 0, 545.4},
+      {"latitude with an east letter", Edited(",N,", ",E,"), lon, 0, 545.4},
+      {"letters in the minutes", Edited("4807", "48O7"), lon, 0, 545.4},
+      {"no degree digits", Edited("4807.038", "07.038"), lon, 0, 545.4},
+      {"the equator", Edited("4807.038", "0000.000"), lon, 0, 545.4},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const DecodedPosition result = DecodeSentence(c.sentence);
+    EXPECT_NEAR(result.Longitude, c.longitude, c.longitude == 0 ? 0 : 1e-12);
+    EXPECT_NEAR(result.Latitude, c.latitude, c.latitude == 0 ? 0 : 1e-12);
+    EXPECT_DOUBLE_EQ(result.Altitude, c.altitude);
+    EXPECT_EQ(result.Time, "123519");
+  }
 }
 
-TEST(DecodeSentence, WrongChecksumGivesNothing) {
-  ExpectNothing(DecodeSentence("$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*48"));
-  ExpectNothing(DecodeSentence("$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.5,M,46.9,M,,*47"));
-}
-
-struct AcceptedCase {
-  const char* what;
-  std::string sentence;
-  double longitude;
-  double latitude;
-  double altitude;
-};
-
-void PrintTo(const AcceptedCase& c, std::ostream* os) { *os << c.what; }
-
-class AcceptedSentence : public ::testing::TestWithParam<AcceptedCase> {};
-
-TEST_P(AcceptedSentence, Decodes) {
-  const AcceptedCase& c = GetParam();
-  const DecodedPosition result = DecodeSentence(c.sentence);
-  EXPECT_NEAR(result.Longitude, c.longitude, kExact) << c.what;
-  EXPECT_NEAR(result.Latitude, c.latitude, kExact) << c.what;
-  EXPECT_DOUBLE_EQ(result.Altitude, c.altitude) << c.what;
-  EXPECT_EQ(result.Time, "123519") << c.what;
-}
-
-const double kLon = Dms(11, 31, 0);
-const double kLat = Dms(48, 7, 2);
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, AcceptedSentence,
-    ::testing::Values(
-        AcceptedCase{"leading line feed", std::string("\n") + kExample, kLon, kLat, 545.4},
-        AcceptedCase{"leading carriage return", std::string("\r") + kExample, kLon, kLat, 545.4},
-        AcceptedCase{"line end after the checksum", std::string(kExample) + "\r\n", kLon, kLat, 545.4},
-        AcceptedCase{"GNSS talker", WithChecksum("$GNGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,"),
-                     kLon, kLat, 545.4},
-        AcceptedCase{"GLONASS talker", WithChecksum("$GLGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,"),
-                     kLon, kLat, 545.4},
-        AcceptedCase{"Galileo talker", WithChecksum("$GAGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,"),
-                     kLon, kLat, 545.4},
-        AcceptedCase{"BeiDou talker", WithChecksum("$BDGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,"),
-                     kLon, kLat, 545.4},
-        AcceptedCase{"lower case, checksum of the bytes sent",
-                     WithChecksum("$gpgga,123519,4807.038,n,01131.000,e,1,08,0.9,545.4,m,46.9,m,,", true), kLon, kLat,
-                     545.4},
-        AcceptedCase{"south and west", WithChecksum("$GPGGA,123519,4807.038,S,01131.000,W,1,08,0.9,545.4,M,46.9,M,,"),
-                     -kLon, -kLat, 545.4},
-        AcceptedCase{"empty geoid separation and unit",
-                     WithChecksum("$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,,,,"), kLon, kLat, 545.4},
-        AcceptedCase{"empty altitude and unit", WithChecksum("$GPGGA,123519,4807.038,N,01131.000,E,2,,,,,,,,"), kLon,
-                     kLat, 0},
-        AcceptedCase{"no station id field",
-                     WithChecksum("$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,"), kLon, kLat, 545.4},
-        AcceptedCase{"negative altitude, padded fields",
-                     WithChecksum("$GPGGA,123519,04807.0380,N,011031.00000,E,1,08,0.9,-004.20,M,46.9,M,,"),
-                     Dms(110, 31, 0), kLat, -4.2},
-        AcceptedCase{"seconds rounding up to the next minute",
-                     WithChecksum("$GPGGA,123519,4807.9999,N,01131.9950,E,1,08,0.9,545.4,M,46.9,M,,"), Dms(11, 32, 0),
-                     Dms(48, 8, 0), 545.4},
-        AcceptedCase{"altitude that is not a number",
-                     WithChecksum("$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,high,M,46.9,M,,"), kLon, kLat, 0}));
-
-class RefusedSentence : public ::testing::TestWithParam<std::string> {};
-
-TEST_P(RefusedSentence, GivesNothing) { ExpectNothing(DecodeSentence(GetParam())); }
-
-INSTANTIATE_TEST_SUITE_P(Cases, RefusedSentence,
-                         ::testing::Values(
-                             // no "*" or not two characters after it
-                             std::string(kExampleBody), std::string(kExampleBody) + "*",
-                             std::string(kExampleBody) + "*4", std::string(kExampleBody) + "*G7",
-                             // a comma missing before the age field
-                             WithChecksum("$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M"),
-                             WithChecksum("$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M"),
-                             WithChecksum("$GPGGA,123519"), WithChecksum("$GPGGA"),
-                             WithChecksum("$GPGGA123519,4807.038,N"),
-                             // a unit other than "M", or a value sent without its unit
-                             WithChecksum("$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,F,46.9,M,,"),
-                             WithChecksum("$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,F,,"),
-                             WithChecksum("$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,,46.9,M,,"),
-                             WithChecksum("$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,,,"),
-                             // not a GGA sentence
-                             WithChecksum("$GPRMC,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,"),
-                             WithChecksum("$G1GGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,"),
-                             WithChecksum("x$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,"),
-                             std::string("\n\n") + kExample, std::string("")));
-
-struct NoPositionCase {
-  const char* what;
-  std::string sentence;
-};
-
-void PrintTo(const NoPositionCase& c, std::ostream* os) { *os << c.what; }
-
-class SentenceWithoutPosition : public ::testing::TestWithParam<NoPositionCase> {};
-
-// The checksum and fields are sound, so the time and altitude come through,
-// but an unreadable coordinate reads 0: no position.
-TEST_P(SentenceWithoutPosition, KeepsTimeAndAltitude) {
-  const DecodedPosition result = DecodeSentence(GetParam().sentence);
-  EXPECT_FALSE(result.HasPosition()) << GetParam().what;
-  EXPECT_EQ(result.Time, "123519") << GetParam().what;
-  EXPECT_DOUBLE_EQ(result.Altitude, 545.4) << GetParam().what;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, SentenceWithoutPosition,
-    ::testing::Values(
-        NoPositionCase{"empty latitude", WithChecksum("$GPGGA,123519,,,01131.000,E,1,08,0.9,545.4,M,46.9,M,,")},
-        NoPositionCase{"empty longitude", WithChecksum("$GPGGA,123519,4807.038,N,,,1,08,0.9,545.4,M,46.9,M,,")},
-        NoPositionCase{"60 minutes", WithChecksum("$GPGGA,123519,4860.000,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,")},
-        NoPositionCase{"beyond the pole",
-                       WithChecksum("$GPGGA,123519,9100.000,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,")},
-        NoPositionCase{"beyond the antimeridian",
-                       WithChecksum("$GPGGA,123519,4807.038,N,18100.000,E,1,08,0.9,545.4,M,46.9,M,,")},
-        NoPositionCase{"no hemisphere letter",
-                       WithChecksum("$GPGGA,123519,4807.038,,01131.000,E,1,08,0.9,545.4,M,46.9,M,,")},
-        NoPositionCase{"latitude with an east letter",
-                       WithChecksum("$GPGGA,123519,4807.038,E,01131.000,E,1,08,0.9,545.4,M,46.9,M,,")},
-        NoPositionCase{"letters in the minutes",
-                       WithChecksum("$GPGGA,123519,48O7.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,")},
-        NoPositionCase{"no degree digits",
-                       WithChecksum("$GPGGA,123519,07.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,")},
-        NoPositionCase{"the equator", WithChecksum("$GPGGA,123519,0000.000,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,")}));
-
-TEST(FindGgaHeader, FindsAnyTalkerInEitherCase) {
-  EXPECT_EQ(FindGgaHeader("xx$GPRMC,1*00$gnGga,1"), 13u);
-  EXPECT_EQ(FindGgaHeader("$GPGGA$GPGGA", 1), 6u);
-  EXPECT_EQ(FindGgaHeader("$GPGG"), std::string_view::npos);
-  EXPECT_EQ(FindGgaHeader("$1PGGA,$G GGA"), std::string_view::npos);
+TEST(DecodeSentence, RefusedSentencesGiveNothing) {
+  const std::string body = kBody;
+  const std::string refused[] = {
+      body + "*48", "$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.5,M,46.9,M,,*47",  // wrong checksum
+      body, body + "*", body + "*4", body + "*G7",  // no "*" or not two hex digits after it
+      // a comma missing before the age field
+      Edited("M,46.9,M,,", "M,46.9,M"), Edited(",46.9,M,,", ""), WithChecksum("$GPGGA,123519"),
+      WithChecksum("$GPGGA"), WithChecksum("$GPGGA123519,4807.038,N"),
+      // a unit other than "M", or a value sent without its unit
+      Edited("545.4,M", "545.4,F"), Edited("46.9,M", "46.9,F"), Edited("545.4,M", "545.4,"),
+      Edited("46.9,M", "46.9,"),
+      // not a GGA sentence
+      Edited("$GPGGA", "$GPRMC"), Edited("$GP", "$G1"), Edited("$", "x$"), std::string("\n\n") + kExample, ""};
+  for (const std::string& sentence : refused) {
+    const DecodedPosition result = DecodeSentence(sentence);
+    EXPECT_EQ(result.Longitude, 0) << sentence;
+    EXPECT_EQ(result.Latitude, 0) << sentence;
+    EXPECT_EQ(result.Altitude, 0) << sentence;
+    EXPECT_EQ(result.Time, "") << sentence;
+  }
 }
 
 }  // namespace
