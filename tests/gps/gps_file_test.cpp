@@ -27,50 +27,38 @@ Traces FreshTraces() {
   return traces;
 }
 
-void ExpectPoints(const std::vector<TracePoint>& points, const std::vector<Expected>& expected,
-                  const std::string& context) {
-  ASSERT_EQ(points.size(), expected.size()) << context;
+// Reads `text` as a GPS file; its points replace those of channel 0.
+void ExpectRead(const std::string& text, const std::vector<Expected>& expected) {
+  TempDir dir;
+  Traces traces = FreshTraces();
+  AppendTracePoint(traces, 0, "stale", 9, 9, 9);
+  ASSERT_EQ(ReadGpsFile(traces, dir.Write("t.gps", text)), 0);
+  const auto& points = traces.TraceTable[0];
+  ASSERT_EQ(points.size(), expected.size());
+  EXPECT_EQ(traces.TracePointCount, static_cast<int>(expected.size()));
   for (std::size_t i = 0; i < expected.size(); ++i) {
-    EXPECT_EQ(points[i].Lat, ToFixed(expected[i].lat)) << context << " point " << i;
-    EXPECT_EQ(points[i].Lon, ToFixed(expected[i].lon)) << context << " point " << i;
-    EXPECT_EQ(points[i].Alt, expected[i].alt) << context << " point " << i;
-    EXPECT_EQ(points[i].Time, expected[i].time) << context << " point " << i;
+    EXPECT_EQ(points[i].Lat, ToFixed(expected[i].lat)) << "point " << i;
+    EXPECT_EQ(points[i].Lon, ToFixed(expected[i].lon)) << "point " << i;
+    EXPECT_EQ(points[i].Alt, expected[i].alt) << "point " << i;
+    EXPECT_EQ(points[i].Time, expected[i].time) << "point " << i;
   }
 }
 
 TEST(ReadGpsFile, LoadsEveryDataLineWhateverFollowsTheLast) {
-  const std::string header = "/Fichier GPS - canal 0\r\n/Heure Heure  Latitude  Longitude  Altitude\r\n";
   const std::string body =
-      "100000,100000,45\xB0" "30'00\"N,002\xB0" "15'00\"E,100\r\n"
-      "\r\n"
-      "/ a comment between fixes\r\n"
-      "100001,100001,45\xB0" "30'36\"N,002\xB0" "15'00\"O,-12\r\n"
-      "100002,100002,45.75,-2.5,300";
+      "/Fichier GPS - canal 0\r\n/Heure Heure  Latitude  Longitude  Altitude\r\n"
+      "100000,100000,45\xB0" "30'00\"N,002\xB0" "15'00\"E,100\r\n\r\n/ a comment between fixes\r\n"
+      "100001,100001,45\xB0" "30'36\"N,002\xB0" "15'00\"O,-12\r\n100002,100002,45.75,-2.5,300";
   const std::vector<Expected> three = {
       {45.5, 2.25, 100, "100000"}, {45.51, -2.25, -12, "100001"}, {45.75, -2.5, 300, "100002"}};
-  const struct {
-    const char* name;
-    std::string text;
-  } files[] = {
-      {"last line without end", header + body},
-      {"last line ended", header + body + "\r\n"},
-      {"one trailing comment", header + body + "\r\n/ fin\r\n"},
-      {"trailing comments and blank lines", header + body + "\n/ fin\n\n/ 12 34\n\n"},
-  };
-  for (const auto& f : files) {
-    TempDir dir;
-    Traces traces = FreshTraces();
-    ASSERT_EQ(ReadGpsFile(traces, dir.Write("t.gps", f.text)), 0) << f.name;
-    ExpectPoints(traces.TraceTable[0], three, f.name);
-    EXPECT_EQ(traces.TracePointCount, 3) << f.name;
+  for (const std::string ending : {"", "\r\n", "\r\n/ fin\r\n", "\n/ fin\n\n/ 12 34\n\n"}) {
+    SCOPED_TRACE("ending \"" + ending + "\"");
+    ExpectRead(body + ending, three);
   }
 }
 
 TEST(ReadGpsFile, ReadsSpaceSeparatedGarminTracksAndOddLayouts) {
-  const struct {
-    const char* line;
-    Expected point;
-  } cases[] = {
+  const std::pair<const char*, Expected> cases[] = {
       // Garmin track lines: spaces, a trailing space, no altitude.
       {"083015 083015 50\xB0" "30'00\"N 03\xB0" "15'00\"O ", {50.5, -3.25, 0, "083015"}},
       // The console degree sign and a west letter.
@@ -80,11 +68,9 @@ TEST(ReadGpsFile, ReadsSpaceSeparatedGarminTracksAndOddLayouts) {
       {"1,1234567,45.5,2.5,alt", {45.5, 2.5, 0, "123456"}},
       {"1,2,nonsense", {0, 0, 0, "2"}},
   };
-  for (const auto& c : cases) {
-    TempDir dir;
-    Traces traces = FreshTraces();
-    ASSERT_EQ(ReadGpsFile(traces, dir.Write("t.gps", c.line)), 0);
-    ExpectPoints(traces.TraceTable[0], {c.point}, c.line);
+  for (const auto& [line, point] : cases) {
+    SCOPED_TRACE(line);
+    ExpectRead(line, {point});
   }
 }
 
@@ -98,7 +84,7 @@ TEST(ReadGpsFile, LeavesTheTracesAloneWhenTheFileCannotBeRead) {
   EXPECT_TRUE(TraceFileOpen(traces, 0));
 }
 
-TEST(ReadGpsFile, ReplacesChannelZeroAndReadsBackALiveTraceFile) {
+TEST(ReadGpsFile, ReadsBackALiveTraceFile) {
   TempDir app;
   Traces traces = FreshTraces();
   const Expected fixes[] = {{0, 0, 0, "000000"},
@@ -106,14 +92,11 @@ TEST(ReadGpsFile, ReplacesChannelZeroAndReadsBackALiveTraceFile) {
                             {-33.8586111111, 151.2141666667, 3, "123520"},
                             {51.4778, -0.0015, -20, "123521"}};
   for (const Expected& f : fixes) {
-    AppendTracePoint(traces, 0, f.time, f.lon, f.lat, f.alt);
     RecordTracePoint(traces, app.path(), 0, f.time, f.lon, f.lat, f.alt);
   }
-  const auto file = traces.TraceFileName;
-  ASSERT_EQ(ReadGpsFile(traces, file), 0);
   // The file keeps whole arc-seconds: 51.4778 is 51°28'40.08" and -0.0015 is 00°00'05.4"O.
-  ExpectPoints(traces.TraceTable[0],
-               {fixes[1], fixes[2], {51 + 28.0 / 60 + 40.0 / 3600, -5.0 / 3600, -20, "123521"}}, "read back");
+  ExpectRead(testing::ReadFile(traces.TraceFileName),
+             {fixes[1], fixes[2], {51 + 28.0 / 60 + 40.0 / 3600, -5.0 / 3600, -20, "123521"}});
 }
 
 }  // namespace

@@ -3,34 +3,22 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace orvex {
 namespace {
 
 TEST(NormaliseSeparators, EveryRunOfSpacesAndCommasBecomesOneComma) {
-  struct Case {
-    const char* line;
-    const char* expected;
-  };
-  const Case cases[] = {
-      {"", ""},
-      {"abc", "abc"},
-      {"a b", "a,b"},
-      {"a,b", "a,b"},
-      {"a , ,  b", "a,b"},
-      {"a,,,b,c", "a,b,c"},
-      {"  a b  ", ",a,b,"},
-      {",a,", ",a,"},
-      {" ", ","},
-      {", ,", ","},
-      // Tabs and other bytes are not separators.
-      {"a\tb", "a\tb"},
+  const std::pair<const char*, const char*> cases[] = {
+      {"", ""},          {"abc", "abc"},        {"a b", "a,b"}, {"a,b", "a,b"}, {"a , ,  b", "a,b"},
+      {"a,,,b,c", "a,b,c"}, {"  a b  ", ",a,b,"}, {",a,", ",a,"}, {" ", ","},     {", ,", ","},
+      {"a\tb", "a\tb"},  // tabs and other bytes are not separators
       {"48\xB0" "07'02\"N 011\xB0" "31'00\"E", "48\xB0" "07'02\"N,011\xB0" "31'00\"E"},
       {"123519 123519 a  b 545 ", "123519,123519,a,b,545,"},
   };
-  for (const Case& c : cases) {
-    EXPECT_EQ(NormaliseSeparators(c.line), c.expected) << '"' << c.line << '"';
+  for (const auto& [line, expected] : cases) {
+    EXPECT_EQ(NormaliseSeparators(line), expected) << '"' << line << '"';
   }
 }
 
