@@ -16,22 +16,19 @@ namespace {
 using testing::ScriptedDialogs;
 
 TEST(FormDonnees, EntryModesShowTwoFieldsAndFocusTheirFirst) {
-  const std::pair<EntreeDonnees, int> cases[] = {{EntreeDonnees::LocatorFirst, 1}, {EntreeDonnees::ZoomFirst, 2}};
-  for (const auto& [mode, focused] : cases) {
+  for (const auto mode : {EntreeDonnees::LocatorFirst, EntreeDonnees::ZoomFirst}) {
     ScriptedDialogs dialogs;
     TFormDonnees dialog(dialogs, mode, {"JN39BO", "600", false});
     dialog.show();
     EXPECT_EQ(dialog.windowTitle(), QString::fromUtf8("Introduire la donnée"));
-    EXPECT_EQ(dialog.Label1->text(), "Locator");
-    EXPECT_EQ(dialog.Label2->text(), "Zoom");
-    EXPECT_EQ(dialog.Intro1->text(), "JN39BO");
-    EXPECT_EQ(dialog.Intro2->text(), "600");
-    for (const QWidget* hidden : {static_cast<QWidget*>(dialog.Label3), static_cast<QWidget*>(dialog.Label4),
-                                  static_cast<QWidget*>(dialog.Intro3), static_cast<QWidget*>(dialog.Intro4),
-                                  static_cast<QWidget*>(dialog.ComboFichier)}) {
+    EXPECT_EQ(dialog.Label1->text() + "|" + dialog.Label2->text(), "Locator|Zoom");
+    EXPECT_EQ(dialog.Intro1->text() + "|" + dialog.Intro2->text(), "JN39BO|600");
+    for (const QWidget* hidden :
+         std::initializer_list<const QWidget*>{dialog.Label3, dialog.Label4, dialog.Intro3, dialog.Intro4,
+                                               dialog.ComboFichier}) {
       EXPECT_FALSE(hidden->isVisible()) << hidden->objectName().toStdString();
     }
-    EXPECT_EQ(dialog.focusWidget(), focused == 1 ? dialog.Intro1 : dialog.Intro2);
+    EXPECT_EQ(dialog.focusWidget(), mode == EntreeDonnees::LocatorFirst ? dialog.Intro1 : dialog.Intro2);
   }
 }
 
@@ -45,18 +42,16 @@ TEST(FormDonnees, TypingShowsAnExampleThatARepaintKeeps) {
   QTest::keyClicks(dialog.Intro2, "0");
   EXPECT_EQ(dialog.IntroMsg->text(), "Exemple : 10000");
   dialog.repaint();
-  EXPECT_EQ(dialog.Intro1->text(), "jo1");
-  EXPECT_EQ(dialog.Intro2->text(), "6000");
+  EXPECT_EQ(dialog.Intro1->text() + "|" + dialog.Intro2->text(), "jo1|6000");
 }
 
 TEST(FormDonnees, OkChecksLocatorThenZoom) {
-  struct Case {
+  const struct {
     const char* locator;
     const char* zoom;
     bool spherical;
     const char* message;  // null when accepted
-  };
-  const Case cases[] = {
+  } cases[] = {
       {"jo10xg", "10000", false, nullptr},
       {"JO10X", "10000", false, "Le QRA locotor est incorrect"},
       {"JO10X", "0", false, "Le QRA locotor est incorrect"},
@@ -65,19 +60,19 @@ TEST(FormDonnees, OkChecksLocatorThenZoom) {
       {"", "600", true, nullptr},
       {"", "", true, "Le zoom doit être compris entre 1 et 30000"},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.locator) + " " + c.zoom);
     ScriptedDialogs dialogs;
     TFormDonnees dialog(dialogs, EntreeDonnees::ZoomFirst, {c.locator, c.zoom, c.spherical});
     dialog.show();
     QTest::mouseClick(dialog.BoutonOkIntro, Qt::LeftButton);
+    EXPECT_EQ(dialog.isVisible(), c.message != nullptr);
+    EXPECT_EQ(dialogs.beeps, c.message != nullptr ? 1 : 0);
     if (c.message == nullptr) {
-      EXPECT_EQ(dialog.result(), QDialog::Accepted) << c.locator << " " << c.zoom;
-      EXPECT_EQ(dialogs.beeps, 0);
+      EXPECT_EQ(dialog.result(), QDialog::Accepted);
       EXPECT_EQ(dialog.LocatorText(), c.locator);
     } else {
-      EXPECT_TRUE(dialog.isVisible()) << c.locator << " " << c.zoom;
       EXPECT_EQ(dialog.IntroMsg->text(), QString::fromUtf8(c.message));
-      EXPECT_EQ(dialogs.beeps, 1);
     }
   }
 }
@@ -96,40 +91,34 @@ TEST(FormDonnees, EscapePressesOk) {
 }
 
 TEST(FormIntroLgLt, OkNeedsTwoNonZeroCoordinates) {
-  struct Case {
+  const struct {
     const char* longitude;
     const char* latitude;
-    double expectedLongitude;  // 0 when refused
-    double expectedLatitude;
-  };
-  const Case cases[] = {{"6.125", "49.6", 6.125, 49.6},
-                        {"06\xC2\xB0" "07'30\"E", "49\xC2\xB0" "36'00\"N", 6.125, 49.6},
-                        {"0", "49.6", 0, 0},
-                        {"6.1", "", 0, 0},
-                        {"abc", "49.6", 0, 0}};
-  for (const Case& c : cases) {
+    bool accepted;
+  } cases[] = {{"6.125", "49.6", true},
+               {"06\xC2\xB0" "07'30\"E", "49\xC2\xB0" "36'00\"N", true},
+               {"0", "49.6", false},
+               {"6.1", "", false},
+               {"abc", "49.6", false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.longitude);
     TFormIntroLgLt dialog;
     dialog.show();
     EXPECT_EQ(dialog.windowTitle(), "Introduire longitude et latitude");
     dialog.EditLg->setText(QString::fromUtf8(c.longitude));
     dialog.EditLt->setText(QString::fromUtf8(c.latitude));
     QTest::mouseClick(dialog.BoutonOk, Qt::LeftButton);
-    if (c.expectedLongitude == 0) {
-      EXPECT_TRUE(dialog.isVisible()) << c.longitude;
-      EXPECT_TRUE(dialog.Repointer());
+    EXPECT_EQ(dialog.isVisible(), !c.accepted);
+    EXPECT_EQ(dialog.Repointer(), !c.accepted);
+    if (c.accepted) {
+      EXPECT_DOUBLE_EQ(dialog.Longitude(), 6.125);
+      EXPECT_DOUBLE_EQ(dialog.Latitude(), 49.6);
+    } else {
       EXPECT_EQ(dialog.LabelExplication2->text(), QString::fromUtf8("Au moins une donnée incorrecte"));
       EXPECT_TRUE(dialog.LabelExplication1->text().isEmpty());
-    } else {
-      EXPECT_FALSE(dialog.isVisible()) << c.longitude;
-      EXPECT_FALSE(dialog.Repointer());
-      EXPECT_DOUBLE_EQ(dialog.Longitude(), c.expectedLongitude);
-      EXPECT_DOUBLE_EQ(dialog.Latitude(), c.expectedLatitude);
     }
   }
-}
-
-TEST(FormIntroLgLt, RepointerClosesAskingForTheClickAgain) {
-  TFormIntroLgLt dialog;
+  TFormIntroLgLt dialog;  // "Repointer" closes asking for the click again
   dialog.show();
   dialog.EditLg->setText("6.1");
   dialog.EditLt->setText("49.6");
