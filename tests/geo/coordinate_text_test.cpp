@@ -28,16 +28,11 @@ TEST(DegreesToDms, TruncatesEachStageAndCountsNearWholeSecondsAsWhole) {
   }
 }
 
-TEST(CoordinateToText, HemisphereLetterFollowsTheSign) {
-  const std::tuple<std::string (*)(double), double, const char*> cases[] = {
-      {LongitudeToText, 0, "00\xB0" "00'00\"E"},       {LongitudeToText, -0.5, "00\xB0" "30'00\"O"},
-      {LongitudeToText, 180, "180\xB0" "00'00\"E"},    {LongitudeToText, -179.5, "179\xB0" "30'00\"O"},
-      {LatitudeToText, -0.0001, "00\xB0" "00'00\"S"},  {LatitudeToText, 45.5, "45\xB0" "30'00\"N"},
-      {LatitudeToText, -90, "90\xB0" "00'00\"S"},
-  };
-  for (const auto& [toText, value, text] : cases) {
-    EXPECT_EQ(toText(value), text) << value;
-  }
+// The letters E/O and N/S are checked over the whole range by the round trip
+// below; it never writes a value that shows as zero seconds south.
+TEST(CoordinateToText, HemisphereLetterFollowsTheSignEvenBelowOneSecond) {
+  EXPECT_EQ(LatitudeToText(-0.0001), "00\xB0" "00'00\"S");
+  EXPECT_EQ(LongitudeToText(-0.0001), "00\xB0" "00'00\"O");
 }
 
 TEST(TextToCoordinate, ReadsDmsAndDecimalTexts) {
@@ -73,10 +68,8 @@ TEST(TextToCoordinate, UnreadableTextGivesZero) {
 
 TEST(ParseInteger, AcceptsBlanksSignAndDigitsOnly) {
   long long wide = 0;
-  EXPECT_TRUE(ParseInteger(" -7", wide));
-  EXPECT_EQ(wide, -7);
-  EXPECT_TRUE(ParseInteger("\t+42", wide));
-  EXPECT_EQ(wide, 42);
+  EXPECT_TRUE(ParseInteger(" -7", wide) && wide == -7) << wide;
+  EXPECT_TRUE(ParseInteger("\t+42", wide) && wide == 42) << wide;
   for (const char* bad : {"", " ", "+", "+-3", "- 3", "3 ", "3a", "0x10", "99999999999999999999"}) {
     EXPECT_FALSE(ParseInteger(bad, wide)) << bad;
   }

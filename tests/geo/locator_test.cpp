@@ -50,33 +50,6 @@ TEST(LocatorToCoordinate, GivesTheSubSquareCentreOrZeroZero) {
   }
 }
 
-TEST(LocatorRoundTrip, EverySubSquareCentreMapsBackToItsLocator) {
-  const auto expectCentreMapsBack = [](int lonField, int latField, int lonSquare, int latSquare, int lonSub,
-                                       int latSub) {
-    const std::string locator = {static_cast<char>('A' + lonField), static_cast<char>('A' + latField),
-                                 static_cast<char>('0' + lonSquare), static_cast<char>('0' + latSquare),
-                                 static_cast<char>('A' + lonSub),    static_cast<char>('A' + latSub)};
-    double lon = 0;
-    double lat = 0;
-    LocatorToCoordinate(locator, lon, lat);
-    EXPECT_EQ(CoordinateToLocator(lon, lat), locator);
-  };
-  for (int lonField = 0; lonField < 18; ++lonField) {
-    for (int latField = 0; latField < 18; ++latField) {
-      for (int square = 0; square < 10; ++square) {
-        expectCentreMapsBack(lonField, latField, square, 9 - square, 23 - square, square);
-      }
-    }
-  }
-  for (const auto& [lonField, latField] : {std::pair{0, 0}, {9, 8}, {9, 14}, {17, 17}}) {
-    for (int lonSub = 0; lonSub < 24; ++lonSub) {
-      for (int latSub = 0; latSub < 24; ++latSub) {
-        expectCentreMapsBack(lonField, latField, lonSub % 10, 9 - latSub % 10, lonSub, latSub);
-      }
-    }
-  }
-}
-
 // A position and its sub-square centre are at most half a sub-square apart
 // (the stored centre constants are a little short of 1/12 and 1/24).
 void ExpectLocatorNear(double lon, double lat) {
