@@ -52,16 +52,15 @@ TEST(CompileVilles, FieldsAndDefaults) {
 TEST(CompileVilles, StopsAtALineWithoutCommaAndAppendsFiles) {
   testing::TempDir dir;
   TTableVilles table;
-  const auto a = dir.Write("a.dat", "/ header, with comma\n45,6,A\n\n46,7,B\nfin\n47,8,C\n");
-  EXPECT_EQ(CompileVilles(a, "A.DAT", table), 0);
+  const auto first = dir.Write("a.dat", "/ header, with comma\n45,6,A\n\n46,7,B\nfin\n47,8,C\n");
+  EXPECT_EQ(CompileVilles(first, "A.DAT", table), 0);
   EXPECT_EQ(CompileVilles(dir.Write("b.dat", "48,9,D\n"), "B.DAT", table), 0);
   EXPECT_EQ(CompileVilles(dir.path() / "missing.dat", "MISSING.DAT", table), 2);
   ASSERT_EQ(table.NbFichiers(), 2);
-  EXPECT_EQ(table.Fichiers[0].NomFichier, "A.DAT");
-  ASSERT_EQ(table.Fichiers[0].NbElements(), 2);
-  EXPECT_EQ(table.Fichiers[0].Elements[1].Nom, "B");
-  EXPECT_EQ(table.Fichiers[1].NomFichier, "B.DAT");
-  EXPECT_EQ(table.Fichiers[1].NbElements(), 1);
+  const auto& f = table.Fichiers;
+  EXPECT_EQ(std::tuple(f[0].NomFichier, f[0].NbElements(), f[1].NomFichier, f[1].NbElements()),
+            std::tuple("A.DAT", 2, "B.DAT", 1));
+  EXPECT_EQ(f[0].Elements.at(1).Nom, "B");
 }
 
 // The French places of GeoNames (name,latitude,longitude,...), written as a

@@ -31,16 +31,10 @@ std::string Aleatoire(std::size_t size, unsigned seed, std::string_view alphabet
 TEST(Readers, SurviveHostileFiles) {
   constexpr std::size_t kEnorme = 8 << 20;
   const std::string contents[] = {
-      Aleatoire(200000, 1),
-      Aleatoire(200000, 2, "0123456789,.-\n\r/$x\xB0'\" "),
-      Aleatoire(200000, 3, "9,\n"),
-      std::string(kEnorme, '7'),
-      std::string(kEnorme, ','),
+      Aleatoire(200000, 1), Aleatoire(200000, 2, "0123456789,.-\n\r/$x\xB0'\" "), Aleatoire(200000, 3, "9,\n"),
+      std::string(kEnorme, '7'), std::string(kEnorme, ','),
       "3\n500\n" + std::string(kEnorme, '4') + "," + std::string(kEnorme, '5'),
-      "2147483647\n2147483647\n45,6\n",
-      "45.5,6.2,Nom,5000,0,30",
-      "3\nNom\n45.5,",
-      std::string("\0\0\0,\0\n\0", 7),
+      "2147483647\n2147483647\n45,6\n", "45.5,6.2,Nom,5000,0,30", "3\nNom\n45.5,", std::string("\0\0\0,\0\n\0", 7),
   };
   const std::vector<std::function<int(const std::filesystem::path&)>> readers = {
       [](const auto& f) { TTableContours t; return CompileContours(f, "F", t); },

@@ -60,13 +60,12 @@ TEST(Canaux, LookupIgnoresCaseAndKeepsTenCharacters) {
                               "/ canal, frequence\nr0,145.600\nR1,145.625 mhz\nlongchannelname,145.650000000\n"
                               "sansvirgule\n");
   ASSERT_EQ(LitCanaux(file, table), 0);
-  EXPECT_EQ(table[0].Nom, "R0");
-  EXPECT_EQ(table[1].Frequence, "145.625 MH");
-  EXPECT_EQ(table[2].Nom, "LONGCHANNE");
-  EXPECT_EQ(table[2].Frequence, "145.650000");
-  EXPECT_EQ(table[3].Nom, "");
-  EXPECT_EQ(table[3].Frequence, "SANSVIRGUL");
-  EXPECT_EQ(table[7].Nom, "");  // entries beyond the file are empty
+  const auto entry = [&table](int i) { return std::tuple(table[i].Nom, table[i].Frequence); };
+  EXPECT_EQ(entry(0), std::tuple("R0", "145.600"));
+  EXPECT_EQ(entry(1), std::tuple("R1", "145.625 MH"));
+  EXPECT_EQ(entry(2), std::tuple("LONGCHANNE", "145.650000"));
+  EXPECT_EQ(entry(3), std::tuple("", "SANSVIRGUL"));
+  EXPECT_EQ(entry(7), std::tuple("", ""));  // entries beyond the file are empty
   const std::pair<std::string_view, std::string_view> cases[] = {
       {"r0", "145.600"}, {"R0", "145.600"}, {"r1", "145.625 MH"}, {"longchanne", "145.650000"},
       {"longchannelname", "longchannelname"},  // longer than a name: never matches
