@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <system_error>
 #include <vector>
 
 #include "support/temp_dir.h"
@@ -30,29 +29,6 @@ TEST(LitLigneDonnees, SkipsCommentsAndEmptyLinesExceptAtTheEnd) {
     }
     EXPECT_EQ(lines, c.lines) << c.content;
   }
-}
-
-TEST(FichierDonnees, ReportsTheSystemErrorOfOpening) {
-  testing::TempDir dir;
-  FichierDonnees fichier;
-  EXPECT_EQ(fichier.Ouvre(dir.path() / "missing.dat"), 2);
-  EXPECT_TRUE(fichier.Eof());
-  EXPECT_EQ(fichier.Ouvre(dir.MakeDir("d.dat")), static_cast<int>(std::errc::is_a_directory));
-  EXPECT_TRUE(fichier.Eof());
-}
-
-TEST(Champs, CutAtCommas) {
-  std::string_view reste = "a,b";
-  EXPECT_EQ(CoupeChamp(reste), "a");
-  EXPECT_EQ(reste, "b");
-  EXPECT_EQ(CoupeChamp(reste), "");  // no comma: empty field, rest kept
-  EXPECT_EQ(reste, "b");
-  EXPECT_EQ(ChampSuivant(reste), "b");  // no comma: the whole rest
-  EXPECT_EQ(reste, "");
-  reste = ",x,";
-  EXPECT_EQ(ChampSuivant(reste), "");
-  EXPECT_EQ(ChampSuivant(reste), "x");
-  EXPECT_EQ(reste, "");
 }
 
 }  // namespace
