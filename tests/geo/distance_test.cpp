@@ -41,13 +41,6 @@ TEST(Distance, GreatCircleOnALatitudeRadius) {
   }
 }
 
-TEST(ArcCosine, CoversTheWholeHalfTurnAndToleratesRounding) {
-  EXPECT_EQ(ArcCosine(0), 1.5707963267948966);
-  EXPECT_EQ(ArcCosine(1 + 1e-15), 0);
-  EXPECT_DOUBLE_EQ(ArcCosine(-1 - 1e-15), 3.141592653589793);
-  EXPECT_DOUBLE_EQ(ArcCosine(-0.5), 2 * 3.141592653589793 / 3);
-}
-
 TEST(ScreenBearing, ClockwiseFromNorthOnTheFlatMap) {
   struct Case { double lon1, lat1, lon2, lat2; int degrees; };
   const Case cases[] = {

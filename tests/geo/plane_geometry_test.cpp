@@ -7,17 +7,6 @@
 namespace orvex {
 namespace {
 
-TEST(LineThroughPoints, SlopeAndInterceptAndTheirCrossing) {
-  const LineForm line = LineThroughPoints(0, 1, 2, 5);
-  EXPECT_EQ(std::pair(line.LineSlope, line.LineIntercept), std::pair(2.0, 1.0));
-  const LineForm vertical = LineThroughPoints(3, 1, 3, 4);
-  EXPECT_EQ(std::pair(vertical.LineSlope, vertical.LineIntercept), std::pair(0.0, 1.0));
-  const std::optional<Crossing> crossing = IntersectLines(1, 0, -1, 2);
-  ASSERT_TRUE(crossing);
-  EXPECT_EQ(std::pair(crossing->CrossX, crossing->CrossY), std::pair(1.0, 1.0));
-  EXPECT_FALSE(IntersectLines(0.5, 0, 0.5, 3));  // parallels
-}
-
 TEST(IntersectSegments, CrossingInsideBothBoxesOnly) {
   struct Case { const char* name; Segment a; Segment b; std::optional<Crossing> expected; };
   const Case cases[] = {
