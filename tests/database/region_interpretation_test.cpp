@@ -48,7 +48,7 @@ class InterpreteBaseTest : public ::testing::Test {
     dir.Write("lieux/Alpes/Villes/SAUVE", "45,6,Old\n");
     dir.Write("lieux/Alpes/Villes/.villes.dat", "45,6,Hidden\n");
     dir.MakeDir("lieux/Alpes/Niveaux");
-    dir.Write("lieux/Alpes/DALLES/dalles.dat", "tiles");
+    dir.Write("lieux/Alpes/DALLES/Dalles.DAT", "tiles");
     dir.Write("lieux/Alpes/DALLES/Nice.FIL", "grid");
     dir.Write("lieux/Alpes/om/f.dat", "45,6,F1ABC,10\n");
     return dir.path() / "lieux" / "Alpes";
@@ -89,7 +89,7 @@ TEST_F(InterpreteBaseTest, ReportsEveryCategoryInOrder) {
   EXPECT_EQ(tables.TableContours.Fichiers.at(0).NomFichier, "FRANCE.DAT");
   EXPECT_EQ(tables.TableContours.Fichiers.at(0).NbElements(), 2);
   EXPECT_EQ(tables.TableVilles.Fichiers.at(0).Elements.at(0).Nom, "Annecy");
-  EXPECT_EQ(tiles, Paths{region / "DALLES" / "dalles.dat"});
+  EXPECT_EQ(tiles, Paths{region / "DALLES" / "Dalles.DAT"});
   EXPECT_EQ(grids, Paths{region / "DALLES" / "Nice.FIL"});
   EXPECT_EQ(context.currentDirectory, region / "om");
   EXPECT_TRUE(dialogs.messages.empty());
