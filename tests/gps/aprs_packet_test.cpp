@@ -69,8 +69,7 @@ TEST(DecodePacket, ReadsUncompressedPositionsOnly) {
       {"> only on the information line", Monitor("N0CALL", "!4903.50N/07201.75W>088/036"), "", 0, 0},
       {"underscore in the callsign", Monitor("K6IFR_S>APJS10:", position), "", 0, 0},
       {"three-character SSID", Monitor("N0CALL-123>APRS:", position), "", 0, 0},
-      {"empty callsign", Monitor(">APRS:", position), "", 0, 0},
-      {"empty message", "", "", 0, 0},
+      {"empty callsign", Monitor(">APRS:", position), "", 0, 0}, {"empty message", "", "", 0, 0},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);

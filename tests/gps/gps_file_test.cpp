@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "gps/live_trace_file.h"
@@ -37,10 +38,10 @@ void ExpectRead(const std::string& text, const std::vector<Expected>& expected) 
   ASSERT_EQ(points.size(), expected.size());
   EXPECT_EQ(traces.TracePointCount, static_cast<int>(expected.size()));
   for (std::size_t i = 0; i < expected.size(); ++i) {
-    EXPECT_EQ(points[i].Lat, ToFixed(expected[i].lat)) << "point " << i;
-    EXPECT_EQ(points[i].Lon, ToFixed(expected[i].lon)) << "point " << i;
-    EXPECT_EQ(points[i].Alt, expected[i].alt) << "point " << i;
-    EXPECT_EQ(points[i].Time, expected[i].time) << "point " << i;
+    const Expected& e = expected[i];
+    EXPECT_EQ(std::tie(points[i].Lat, points[i].Lon, points[i].Alt, points[i].Time),
+              std::make_tuple(ToFixed(e.lat), ToFixed(e.lon), e.alt, e.time))
+        << "point " << i;
   }
 }
 

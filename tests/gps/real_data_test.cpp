@@ -37,27 +37,22 @@ std::vector<std::string> ReadLines(const std::filesystem::path& file) {
   return lines;
 }
 
-// A field in double quotes may hold commas; it keeps its quotes.
-std::vector<std::string> SplitCsvLine(const std::string& line) {
-  static const std::regex kField(R"((?:^|,)("(?:[^"]|"")*"|[^,]*))");
-  std::vector<std::string> fields;
-  for (std::sregex_iterator it(line.begin(), line.end(), kField), end; it != end; ++it) {
-    fields.push_back((*it)[1]);
-  }
-  return fields;
-}
-
-// A comma-separated table whose first line names the columns; a short row
-// reads empty.
+// A comma-separated table whose first line names the columns; a field in
+// double quotes may hold commas (it keeps its quotes); a short row reads empty.
 std::vector<Row> ReadTable(const std::filesystem::path& file) {
-  const auto lines = ReadLines(file);
+  static const std::regex kField(R"((?:^|,)("(?:[^"]|"")*"|[^,]*))");
+  std::vector<std::vector<std::string>> lines;
+  for (const auto& line : ReadLines(file)) {
+    auto& fields = lines.emplace_back();
+    for (std::sregex_iterator it(line.begin(), line.end(), kField), end; it != end; ++it) {
+      fields.push_back((*it)[1]);
+    }
+  }
   std::vector<Row> rows;
-  const auto columns = SplitCsvLine(lines.empty() ? "" : lines[0]);
   for (std::size_t i = 1; i < lines.size(); ++i) {
-    const auto fields = SplitCsvLine(lines[i]);
     Row& row = rows.emplace_back();
-    for (std::size_t c = 0; c < columns.size(); ++c) {
-      row[columns[c]] = c < fields.size() ? fields[c] : "";
+    for (std::size_t c = 0; c < lines[0].size(); ++c) {
+      row[lines[0][c]] = c < lines[i].size() ? lines[i][c] : "";
     }
   }
   return rows;

@@ -5,41 +5,32 @@
 namespace orvex {
 namespace {
 
-Traces TwoChannels() {
+TEST(AppendTracePoint, RoundsPositionAndAltitudeAndCutsTheTime) {
   Traces traces;
   ResetTraces(traces, 2);
-  return traces;
-}
-
-TEST(AppendTracePoint, RoundsPositionAndAltitudeAndCutsTheTime) {
-  Traces traces = TwoChannels();
   ASSERT_TRUE(AppendTracePoint(traces, 0, "123519.00", 11.516666, 48.117222, 545.5));
   ASSERT_TRUE(AppendTracePoint(traces, 0, "12", -1.25, -0.5 / 16384, -3.5));
   const auto& points = traces.TraceTable[0];
   ASSERT_EQ(points.size(), 2u);
-  EXPECT_EQ(points[0].Lon, 188689);  // 11.516666 * 16384 = 188689.06
-  EXPECT_EQ(points[0].Lat, 788353);  // 48.117222 * 16384 = 788352.6
-  EXPECT_EQ(points[0].Alt, 546);
-  EXPECT_EQ(points[0].Time, "123519");
-  EXPECT_EQ(points[1].Lon, -20480);
-  EXPECT_EQ(points[1].Lat, 0);  // half a unit rounds to even
-  EXPECT_EQ(points[1].Alt, -4);
-  EXPECT_EQ(points[1].Time, "12");
+  // 11.516666 * 16384 = 188689.06, 48.117222 * 16384 = 788352.6; half a unit rounds to even.
+  EXPECT_EQ(std::tie(points[0].Lon, points[0].Lat, points[0].Alt, points[0].Time),
+            std::make_tuple(188689, 788353, 546, "123519"));
+  EXPECT_EQ(std::tie(points[1].Lon, points[1].Lat, points[1].Alt, points[1].Time),
+            std::make_tuple(-20480, 0, -4, "12"));
   EXPECT_EQ(traces.TracePointCount, 2);
 }
 
 TEST(AppendTracePoint, CountsTheCurrentChannelOnlyAndRefusesUnknownChannels) {
-  Traces traces = TwoChannels();
+  Traces traces;
+  ResetTraces(traces, 2);
   AppendTracePoint(traces, 1, "1", 1, 1, 0);
   EXPECT_EQ(traces.TracePointCount, 0);
   traces.CurrentChannel = 1;
   AppendTracePoint(traces, 1, "2", 1, 1, 0);
   EXPECT_EQ(traces.TracePointCount, 2);
-
   EXPECT_FALSE(AppendTracePoint(traces, 2, "3", 1, 1, 0));
   EXPECT_FALSE(AppendTracePoint(traces, -1, "3", 1, 1, 0));
   EXPECT_EQ(traces.TraceTable[0].size() + traces.TraceTable[1].size(), 2u);
-
   ClearTraceChannel(traces, 1);
   EXPECT_EQ(traces.TracePointCount, 0);
 }
