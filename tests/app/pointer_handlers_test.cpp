@@ -58,6 +58,12 @@ class PointerForm : public ::testing::Test {
   ProjectionState& Projection() { return form_->State().projection; }
   PointerInteraction& Pointer() { return form_->Pointer().Interaction(); }
   PointerHandlers& Handlers() { return form_->Pointer(); }
+  // The pointer panel: decimal longitude and latitude, the same in degrees, locator, altitude.
+  QString PointerLabels() const {
+    return QStringList{form_->LgGP1C->text(), form_->LtGP1C->text(), form_->LgGP1->text(),
+                       form_->LtGP1->text(),  form_->LocGP1->text(), form_->AltGP1->text()}
+        .join('|');
+  }
 
   void View(std::int32_t zoom, double lon, double lat) {
     Projection().Zoom = zoom;
@@ -88,23 +94,18 @@ class PointerForm : public ::testing::Test {
   void Key(Qt::Key key) { QTest::keyClick(KeyTarget(), key); }
   void Tick() { ASSERT_TRUE(QMetaObject::invokeMethod(form_->Timer1, "timeout", Qt::DirectConnection)); }
 
-  // Runs `answer` on the data-entry dialog once it is open; a dialog the
+  // Answers the data-entry dialog from inside its modal loop; a dialog the
   // answer leaves open is closed, so that a failing test never hangs.
-  void WhenDialogOpens(std::function<void(TFormDonnees&)> answer) {
-    auto* poll = new QTimer(form_.get());
-    QObject::connect(poll, &QTimer::timeout, [poll, answer = std::move(answer)] {
+  static void WhenDialogOpens(std::function<void(TFormDonnees&)> answer) {
+    QTimer::singleShot(0, [answer = std::move(answer)] {
       auto* dialog = qobject_cast<TFormDonnees*>(QApplication::activeModalWidget());
-      if (dialog == nullptr) {
-        return;
-      }
-      poll->stop();
+      ASSERT_NE(dialog, nullptr);
       answer(*dialog);
       if (dialog->isVisible()) {
         ADD_FAILURE() << "the dialog was left open";
         dialog->reject();
       }
     });
-    poll->start(10);
   }
 
   testing::TempDir dir_;
@@ -120,12 +121,7 @@ TEST_F(PointerForm, LabelsDescribeThePointedPlaceInTheRegionalFormat) {
   for (const auto& [locale, longitude, latitude] : cases) {
     QLocale::setDefault(locale);
     Move(425, 200);
-    EXPECT_EQ(form_->LgGP1C->text(), longitude);
-    EXPECT_EQ(form_->LtGP1C->text(), latitude);
-    EXPECT_EQ(form_->LgGP1->text(), QString::fromUtf8("06°07'30\"E"));
-    EXPECT_EQ(form_->LtGP1->text(), QString::fromUtf8("49°36'00\"N"));
-    EXPECT_EQ(form_->LocGP1->text(), "JN39BO");
-    EXPECT_EQ(form_->AltGP1->text(), "?");
+    EXPECT_EQ(PointerLabels(), QString::fromUtf8("%1|%2|06°07'30\"E|49°36'00\"N|JN39BO|?").arg(longitude, latitude));
   }
   EXPECT_EQ(Pointer().PointerFixedLongitude, ToFixed(6.125));
 }
@@ -145,9 +141,7 @@ TEST_F(PointerForm, RotatedViewEmptiesTheLabelsAndIgnoresClicks) {
   Key('d');
   EXPECT_FALSE(Projection().NoRotation);
   Move(100, 100);
-  for (const QLabel* label : {form_->LgGP1, form_->LtGP1, form_->LocGP1, form_->AltGP1, form_->LgGP1C, form_->LtGP1C}) {
-    EXPECT_TRUE(label->text().isEmpty()) << label->objectName().toStdString();
-  }
+  EXPECT_EQ(PointerLabels(), "|||||");
   EXPECT_EQ(Pointer().PointerLongitude, 6.125);
   EXPECT_EQ(Pointer().PointerX, 100);
   Click(100, 100);
