@@ -1,11 +1,12 @@
 // The window-free steps of the pointer and keyboard handlers: zoom key steps,
 // zooming on the pointed place, the zoom rectangle, navigation, scroll
-// positions, label numbers, the entry checks and the xor figures.
+// positions, label numbers, the entry checks and the xor figures. The labels
+// themselves are read on the main window (tests/app).
 #include <QLocale>
 
 #include <gtest/gtest.h>
 
-#include "map_picture.h"
+#include "support/map_picture.h"
 #include "mapview/entry_checks.h"
 #include "mapview/locale_number.h"
 #include "mapview/pointer_interaction.h"
@@ -13,39 +14,15 @@
 namespace orvex {
 namespace {
 
-class LocaleScope {
- public:
-  explicit LocaleScope(const QLocale& locale) : previous_(QLocale()) { QLocale::setDefault(locale); }
-  ~LocaleScope() { QLocale::setDefault(previous_); }
-
- private:
-  QLocale previous_;
-};
-
-struct ZoomStepCase {
-  std::int32_t zoom;
-  std::int32_t up;
-  std::int32_t down;
-};
-
 TEST(ZoomKeys, StepsTestTheRunningValue) {
-  const ZoomStepCase cases[] = {{199, 200, 198}, {200, 206, 199}, {206, 212, 200}, {400, 416, 394},
-                                {416, 432, 400}, {1000, 1066, 984}, {1066, 1132, 1000}, {49990, 50056, 49924}};
-  for (const ZoomStepCase& c : cases) {
+  struct Case { std::int32_t zoom; std::int32_t up; std::int32_t down; };
+  for (const Case& c : {Case{199, 200, 198}, {200, 206, 199}, {206, 212, 200}, {400, 416, 394}, {416, 432, 400},
+                        {1000, 1066, 984}, {1066, 1132, 1000}, {49990, 50056, 49924}}) {
     EXPECT_EQ(ZoomStepUp(c.zoom), c.up) << c.zoom;
     EXPECT_EQ(ZoomStepDown(c.zoom), c.down) << c.zoom;
   }
-}
-
-TEST(ZoomKeys, LimitsAndBackground) {
-  ProjectionState p;
-  p.Zoom = 50000;
-  EXPECT_FALSE(PlusKey(p));
-  EXPECT_EQ(p.Zoom, 50000);
-  p.Zoom = 1;
-  EXPECT_FALSE(MinusKey(p));
-  EXPECT_EQ(p.Zoom, 1);
   // Over a background the zoom is fixed; "+" still asks for a redraw, "-" does not.
+  ProjectionState p;
   p.BackgroundActive = true;
   p.Zoom = 600;
   EXPECT_TRUE(PlusKey(p));
@@ -54,29 +31,26 @@ TEST(ZoomKeys, LimitsAndBackground) {
 }
 
 TEST(ZoomPointe, ZoomsWhileBelowTheLimitAndAlwaysRecentres) {
-  struct Case {
-    std::int32_t zoom;
-    std::int32_t in;
-    std::int32_t out;
-  };
-  const Case cases[] = {{600, 3000, 300}, {9999, 49995, 4999}, {10000, 10000, 5000}, {3, 15, 3}, {4, 20, 2}};
+  struct Case { std::int32_t zoom; std::int32_t in; std::int32_t out; };
   PointerInteraction s;
   s.PointerLongitude = 6.25;
   s.PointerLatitude = 49.5;
-  for (const Case& c : cases) {
+  for (const Case& c : {Case{600, 3000, 300}, {9999, 49995, 4999}, {10000, 10000, 5000}, {3, 15, 3}, {4, 20, 2}}) {
     ProjectionState in;
     in.Zoom = c.zoom;
     ZoomPointe(in, s);
-    EXPECT_EQ(in.Zoom, c.in) << c.zoom;
     ProjectionState out;
     out.Zoom = c.zoom;
     DeZoomPointe(out, s);
+    EXPECT_EQ(in.Zoom, c.in) << c.zoom;
     EXPECT_EQ(out.Zoom, c.out) << c.zoom;
     EXPECT_EQ(in.CentreLongitude, 6.25);
     EXPECT_EQ(out.CentreLatitude, 49.5);
   }
 }
 
+// Equal longitudes keep the zoom (no division by a zero width); a sliver
+// stops at the largest zoom.
 TEST(ZoomRectangle, FitsTheLongitudesUnlessTheyAreEqual) {
   ProjectionState p;
   p.ImageWidth = 600;
@@ -93,24 +67,18 @@ TEST(ZoomRectangle, FitsTheLongitudesUnlessTheyAreEqual) {
 }
 
 TEST(Navigation, StepFollowsTheZoom) {
-  const std::pair<std::int32_t, double> cases[] = {{1, 0.3},     {30, 0.3},    {31, 0.2},     {200, 0.2},
-                                                   {201, 0.05},  {500, 0.05},  {501, 0.02},   {1000, 0.02},
-                                                   {1001, 0.01}, {3001, 0.003}, {4001, 0.001}, {6001, 0.0005}};
-  for (const auto& [zoom, step] : cases) {
+  for (const auto& [zoom, step] : {std::pair{1, 0.3}, {30, 0.3}, {31, 0.2}, {200, 0.2}, {201, 0.05}, {500, 0.05},
+                                   {501, 0.02}, {1000, 0.02}, {1001, 0.01}, {3001, 0.003}, {4001, 0.001},
+                                   {6001, 0.0005}}) {
     EXPECT_EQ(NavigationStep(zoom), step) << zoom;
   }
 }
 
+// Within 50 pixels of a border the centre moves by the step (0.3 at zoom 10).
 TEST(Navigation, BordersMoveTheCentre) {
-  struct Case {
-    int x;
-    int y;
-    double dLon;
-    double dLat;
-  };
-  const Case cases[] = {{49, 200, -0.3, 0}, {50, 200, 0, 0}, {551, 200, 0.3, 0}, {300, 10, 0, 0.3},
-                        {300, 351, 0, -0.3}, {10, 390, -0.3, -0.3}, {300, 200, 0, 0}};
-  for (const Case& c : cases) {
+  struct Case { int x; int y; double dLon; double dLat; };
+  for (const Case& c : {Case{49, 200, -0.3, 0}, {50, 200, 0, 0}, {551, 200, 0.3, 0}, {300, 10, 0, 0.3},
+                        {300, 351, 0, -0.3}, {10, 390, -0.3, -0.3}, {300, 200, 0, 0}}) {
     ProjectionState p;
     p.ImageWidth = 600;
     p.ImageHeight = 400;
@@ -124,26 +92,19 @@ TEST(Navigation, BordersMoveTheCentre) {
 }
 
 TEST(ScrollToPoint, OnlyForPixelsInsideThePicture) {
-  EXPECT_FALSE(ScrollToPointPosition(0, 10, 2000, 1500, 800, 600));
-  EXPECT_FALSE(ScrollToPointPosition(10, 1500, 2000, 1500, 800, 600));
-  const auto middle = ScrollToPointPosition(1000, 900, 2000, 1500, 800, 600);
-  ASSERT_TRUE(middle);
-  EXPECT_EQ(middle->x, 600);
-  EXPECT_EQ(middle->y, 600);
-  const auto corner = ScrollToPointPosition(100, 50, 2000, 1500, 800, 600);
-  ASSERT_TRUE(corner);
-  EXPECT_EQ(corner->x, 0);
-  EXPECT_EQ(corner->y, 0);
+  struct Case { int x; int y; bool inside; int scrollX; int scrollY; };
+  for (const Case& c : {Case{0, 10, false, 0, 0}, {10, 1500, false, 0, 0}, {1000, 900, true, 600, 600},
+                        {100, 50, true, 0, 0}}) {
+    const auto scroll = ScrollToPointPosition(c.x, c.y, 2000, 1500, 800, 600);
+    ASSERT_EQ(scroll.has_value(), c.inside) << c.x << "," << c.y;
+    if (scroll) {
+      EXPECT_EQ(std::pair(scroll->x, scroll->y), std::pair(c.scrollX, c.scrollY)) << c.x << "," << c.y;
+    }
+  }
 }
 
 TEST(FixedNotation, RoundsOnceToTheCoarserOfDigitsAndDecimals) {
-  struct Case {
-    double value;
-    int digits;
-    int decimals;
-    const char* c;
-    const char* french;
-  };
+  struct Case { double value; int digits; int decimals; const char* c; const char* french; };
   const Case cases[] = {
       {6.125, 6, 5, "6.12500", "6,12500"},           {49.6123456, 6, 5, "49.61230", "49,61230"},
       {123.456789, 6, 5, "123.45700", "123,45700"},  {-0.1234549, 6, 5, "-0.12345", "-0,12345"},
@@ -151,69 +112,39 @@ TEST(FixedNotation, RoundsOnceToTheCoarserOfDigitsAndDecimals) {
       {15.0049, 5, 2, "15.00", "15,00"},             {0, 5, 2, "0.00", "0,00"},
   };
   for (const Case& c : cases) {
-    {
-      LocaleScope scope(QLocale::c());
-      EXPECT_EQ(FixedNotation(c.value, c.digits, c.decimals).toStdString(), c.c) << c.value;
-    }
-    LocaleScope scope(QLocale(QLocale::French, QLocale::France));
+    QLocale::setDefault(QLocale::c());
+    EXPECT_EQ(FixedNotation(c.value, c.digits, c.decimals).toStdString(), c.c) << c.value;
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     EXPECT_EQ(FixedNotation(c.value, c.digits, c.decimals).toStdString(), c.french) << c.value;
   }
+  QLocale::setDefault(QLocale::c());
 }
 
-TEST(PointerLabels, EmptyWithoutAPosition) {
-  LocaleScope scope(QLocale(QLocale::French, QLocale::France));
-  const PointerLabelTexts known = PointerLabelTextsFor(GeoPosition{-0.5, 49.6});
-  EXPECT_EQ(known.Longitude, QString::fromUtf8("00°30'00\"O"));
-  EXPECT_EQ(known.Locator, QStringLiteral("IN99SO"));
-  EXPECT_EQ(known.Altitude, QStringLiteral("?"));
-  EXPECT_EQ(known.DecimalLongitude, QStringLiteral("-0,50000"));
-  const PointerLabelTexts unknown = PointerLabelTextsFor(std::nullopt);
-  for (const QString* text : {&unknown.Longitude, &unknown.Latitude, &unknown.Locator, &unknown.Altitude,
-                              &unknown.DecimalLongitude, &unknown.DecimalLatitude}) {
-    EXPECT_TRUE(text->isEmpty());
-  }
-  EXPECT_EQ(DistanceText(15.004).toStdString(), "15,00 km");
-  EXPECT_EQ(AzimuthText(270), QString::fromUtf8("270°"));
-}
-
-TEST(EntryChecks, Locator) {
-  const std::pair<const char*, bool> cases[] = {
-      {"JO10XG", true}, {"jo10xg", true}, {"JOXXXG", true}, {"RR99XX", true}, {"AA00AA", true},
-      {"JO10X", false}, {"JO10XGA", false}, {"SO10XG", false}, {"JS10XG", false}, {"JO10YG", false},
-      {"JO10XY", false}, {"", false}, {"1O10XG", false}};
-  for (const auto& [text, valid] : cases) {
+TEST(EntryChecks, LocatorZoomAndLeadingInteger) {
+  for (const auto& [text, valid] : {std::pair{"JO10XG", true}, {"jo10xg", true}, {"JOXXXG", true}, {"RR99XX", true},
+                                    {"AA00AA", true}, {"JO10X", false}, {"JO10XGA", false}, {"SO10XG", false},
+                                    {"JS10XG", false}, {"JO10YG", false}, {"JO10XY", false}, {"", false},
+                                    {"1O10XG", false}}) {
     EXPECT_EQ(LocatorEntryValid(text), valid) << text;
   }
-}
-
-TEST(EntryChecks, Zoom) {
-  const std::pair<const char*, bool> cases[] = {{"1", true},      {"50000", true},  {"00600", true}, {"0", false},
-                                                {"50001", false}, {"99999", false}, {"", false},     {"123456", false},
-                                                {"12a", false},   {" 12", false},   {"-5", false}};
-  for (const auto& [text, valid] : cases) {
+  for (const auto& [text, valid] : {std::pair{"1", true}, {"50000", true}, {"00600", true}, {"0", false},
+                                    {"50001", false}, {"99999", false}, {"", false}, {"123456", false},
+                                    {"12a", false}, {" 12", false}, {"-5", false}}) {
     EXPECT_EQ(ZoomEntryValid(text), valid) << text;
   }
-}
-
-TEST(EntryChecks, LeadingSignedInteger) {
-  const std::pair<const char*, std::int32_t> cases[] = {
-      {"", 0},          {"350", 350},   {"-12m", -12},      {"  +7 ", 7},          {"abc", 0},
-      {"-", 0},         {"12-3", 12},   {"2147483647", 2147483647}, {"-2147483648", INT32_MIN},
-      {"2147483648", 0}, {"99999999999999999999", 0}};
-  for (const auto& [text, value] : cases) {
+  for (const auto& [text, value] : {std::pair<const char*, std::int32_t>{"", 0}, {"350", 350}, {"-12m", -12},
+                                    {"  +7 ", 7}, {"abc", 0}, {"-", 0}, {"12-3", 12}, {"2147483647", 2147483647},
+                                    {"-2147483648", INT32_MIN}, {"2147483648", 0}, {"99999999999999999999", 0}}) {
     EXPECT_EQ(LeadingSignedInteger(text), value) << text;
   }
 }
 
-// Every figure drawn twice leaves the picture as it was, over any content.
+// Every figure drawn twice leaves the picture as it was, over any content;
+// the pen is back in copy mode in between.
 TEST(RubberBand, XorFiguresEraseExactly) {
   Canvas canvas(200, 150);
-  canvas.SetBrushColor(0x204060);
-  canvas.FillRect(20, 20, 120, 90);
-  canvas.SetPenColor(0xFFFF00);
-  canvas.MoveTo(0, 75);
-  canvas.LineTo(200, 75);
-  const QImage before = canvas.Image().copy();
+  const QImage before = testing::Noise(200, 150);
+  canvas.DrawImage(0, 0, before);
   const RubberBand bands[] = {
       {RubberBand::Shape::Line, 10, 10, 180, 140, kRubberBandColour, 1},
       {RubberBand::Shape::Line, 150, 5, 30, 120, kRubberBandColourOverBackground, kRubberBandWidthOverBackground},
@@ -233,11 +164,10 @@ TEST(RubberBand, OverABackgroundTheLineIsWhiteAndWide) {
   p.Zoom = 100;
   PointerInteraction s;
   s.RubberBandWidth = 1;
-  EXPECT_EQ(MeasureLine(p, s).colour, kRubberBandColour);
-  EXPECT_EQ(MeasureLine(p, s).width, 1);
+  EXPECT_EQ(std::pair(MeasureLine(p, s).colour, MeasureLine(p, s).width), std::pair(kRubberBandColour, 1));
   p.BackgroundActive = true;
-  EXPECT_EQ(MeasureLine(p, s).colour, kRubberBandColourOverBackground);
-  EXPECT_EQ(MeasureLine(p, s).width, 2);
+  const RubberBand wide = MeasureLine(p, s);
+  EXPECT_EQ(std::pair(wide.colour, wide.width), std::pair(kRubberBandColourOverBackground, 2));
 }
 
 }  // namespace

@@ -3,68 +3,48 @@
 #include <gtest/gtest.h>
 
 #include "geo/locator.h"
-#include "map_picture.h"
+#include "support/map_picture.h"
 #include "mapview/layers.h"
 
 namespace orvex {
 namespace {
 
 using testing::CountInk;
-using testing::PixelAt;
 using testing::ViewOf;
 
 constexpr int kSize = 240;
-constexpr char kQra[] = "JN39OO";
 
-TRelais Relais(std::string qra) {
-  return TRelais{"F5ZXX", std::move(qra), "Relais du Kirchberg", "R0", "0", "430.000"};
-}
-
-struct Placed {
-  ProjectionState p;
-  ScreenPoint at;
-};
-
-// The view centred on the locator's sub-square, so the symbol lands mid-picture.
-Placed CentredOnLocator(const Canvas& canvas, std::int32_t zoom) {
+// Draws one repeater at `qra` on a view centred on JN39OO's sub-square, which
+// it returns on the picture.
+ScreenPoint DrawRepeater(Canvas& canvas, std::int32_t zoom, const std::string& qra, bool background = false) {
   double lon = 0;
   double lat = 0;
-  LocatorToCoordinate(kQra, lon, lat);
-  Placed placed{ViewOf(canvas, zoom, lon, lat), {}};
-  placed.at = GeoToScreen(placed.p, lon, lat, 0);
-  return placed;
+  LocatorToCoordinate("JN39OO", lon, lat);
+  ProjectionState p = ViewOf(canvas, zoom, lon, lat);
+  p.BackgroundActive = background;
+  PlaceTables tables;
+  tables.TableCanaux[7] = TCanal{"R0", "145.600"};
+  tables.TableRelais.push_back(TRelais{"F5ZXX", qra, "Relais du Kirchberg", "R0", "0", "430.000"});
+  DrawRepeaters(canvas, p, tables);
+  return GeoToScreen(p, lon, lat, 0);
 }
 
 TEST(RepeaterLayer, TriangleApexUpGrowingWithTheZoom) {
-  struct Case {
-    std::int32_t zoom;
-    bool background;
-    int s;  // base width
-    int h;  // half height
-  };
+  struct Case { std::int32_t zoom; bool background; int s; int h; };  // base width, half height
   for (const Case& c : {Case{31, false, 2, 3}, {300, false, 5, 7}, {300, true, 5, 7}, {1200, false, 20, 30}}) {
     Canvas canvas(kSize, kSize);
     const CouleurBgr paper = c.background ? 0xFFFFFF : 0x000000;
     const CouleurBgr ink = c.background ? 0x000000 : 0xFFFFFF;
     canvas.SetBrushColor(paper);
     canvas.FillRect(0, 0, kSize, kSize);
-    Placed placed = CentredOnLocator(canvas, c.zoom);
-    placed.p.BackgroundActive = c.background;
-    PlaceTables tables;
-    tables.TableRelais.push_back(Relais(kQra));
-    DrawRepeaters(canvas, placed.p, tables);
-    const int x = placed.at.x;
-    const int y = placed.at.y;
-    const std::string at = "zoom " + std::to_string(c.zoom);
-    EXPECT_EQ(PixelAt(canvas, x, y - c.h), ink) << at << ": apex";
-    EXPECT_EQ(PixelAt(canvas, x - c.s / 2, y + c.h), ink) << at << ": base left";
-    EXPECT_EQ(PixelAt(canvas, x, y + c.h), ink) << at << ": base middle";
-    EXPECT_EQ(PixelAt(canvas, x + c.s / 2 - 1, y + c.h), ink) << at << ": base right";
-    EXPECT_EQ(PixelAt(canvas, x, y - c.h - 1), paper) << at << ": above the apex";
-    EXPECT_EQ(PixelAt(canvas, x, y + c.h + 1), paper) << at << ": below the base";
-    EXPECT_EQ(PixelAt(canvas, x - c.s / 2 - 1, y + c.h), paper) << at << ": left of the base";
+    const auto [x, y] = DrawRepeater(canvas, c.zoom, "JN39OO", c.background);
+    // Apex, base left, middle and right; then above the apex, below and left of the base.
+    testing::ExpectPixels(canvas, {{x, y - c.h, ink}, {x - c.s / 2, y + c.h, ink}, {x, y + c.h, ink},
+                                   {x + c.s / 2 - 1, y + c.h, ink}, {x, y - c.h - 1, paper},
+                                   {x, y + c.h + 1, paper}, {x - c.s / 2 - 1, y + c.h, paper}},
+                          "zoom " + std::to_string(c.zoom));
     if (c.s >= 5) {
-      EXPECT_EQ(PixelAt(canvas, x, y), paper) << at << ": inside";
+      EXPECT_EQ(testing::PixelAt(canvas, x, y), paper) << c.zoom << ": inside";
     }
   }
 }
@@ -72,18 +52,11 @@ TEST(RepeaterLayer, TriangleApexUpGrowingWithTheZoom) {
 TEST(RepeaterLayer, TextsBelowAboveZoom300WithChannelsReplacedByFrequencies) {
   for (const std::int32_t zoom : {300, 301}) {
     Canvas canvas(kSize, kSize);
-    const Placed placed = CentredOnLocator(canvas, zoom);
-    PlaceTables tables;
-    tables.TableCanaux[7] = TCanal{"R0", "145.600"};
-    tables.TableRelais.push_back(Relais(kQra));
-    DrawRepeaters(canvas, placed.p, tables);
-
+    const auto [x, y] = DrawRepeater(canvas, zoom, "JN39OO");
     // The same picture drawn by hand: triangle, then the four lines of text.
     Canvas expected(kSize, kSize);
     const int s = zoom / 60;
     const int h = 3 * s / 2;
-    const int x = placed.at.x;
-    const int y = placed.at.y;
     expected.SetPenColor(0xFFFFFF);
     expected.SetFontColor(0xFFFFFF);
     expected.MoveTo(x - s / 2, y + h);
@@ -108,12 +81,12 @@ TEST(RepeaterLayer, InvalidLocatorPlacesTheRepeaterAtZeroZero) {
     Canvas canvas(kSize, kSize);
     const ProjectionState p = ViewOf(canvas, 100, centreLon, 0);
     PlaceTables tables;
-    tables.TableRelais.push_back(Relais("ZZ99ZZ"));
+    tables.TableRelais.push_back(TRelais{"F5ZXX", "ZZ99ZZ", "Relais", "0", "0", "0"});
     DrawRepeaters(canvas, p, tables);
-    const ScreenPoint origin = GeoToScreen(p, 0, 0, 0);
     EXPECT_EQ(CountInk(canvas, QRect(0, 0, kSize, kSize)) > 0, centreLon == 0.0) << centreLon;
     if (centreLon == 0.0) {
-      EXPECT_EQ(PixelAt(canvas, origin.x, origin.y - 3), 0xFFFFFF);  // apex at zoom 100: h = 3
+      const ScreenPoint origin = GeoToScreen(p, 0, 0, 0);
+      EXPECT_EQ(testing::PixelAt(canvas, origin.x, origin.y - 3), 0xFFFFFF);  // apex at zoom 100: h = 3
     }
   }
 }
