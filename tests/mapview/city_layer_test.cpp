@@ -1,8 +1,8 @@
 // Cities: when a city shows, its circle, and where and when its name goes.
 #include <gtest/gtest.h>
 
-#include "support/map_picture.h"
 #include "mapview/layers.h"
+#include "support/map_picture.h"
 
 namespace orvex {
 namespace {

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "support/map_picture.h"
 #include "mapview/layers.h"
+#include "support/map_picture.h"
 
 namespace orvex {
 namespace {

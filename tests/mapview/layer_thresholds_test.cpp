@@ -1,8 +1,8 @@
 // Which layers a redraw paints at the zooms where they switch on.
 #include <gtest/gtest.h>
 
-#include "support/map_picture.h"
 #include "mapview/redraw.h"
+#include "support/map_picture.h"
 
 namespace orvex {
 namespace {

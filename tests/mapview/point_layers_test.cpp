@@ -2,8 +2,8 @@
 // and the mast of a station drawn on a tilted map.
 #include <gtest/gtest.h>
 
-#include "support/map_picture.h"
 #include "mapview/layers.h"
+#include "support/map_picture.h"
 
 namespace orvex {
 namespace {

@@ -6,10 +6,10 @@
 
 #include <gtest/gtest.h>
 
-#include "support/map_picture.h"
 #include "mapview/entry_checks.h"
 #include "mapview/locale_number.h"
 #include "mapview/pointer_interaction.h"
+#include "support/map_picture.h"
 
 namespace orvex {
 namespace {
@@ -37,15 +37,12 @@ TEST(ZoomPointe, ZoomsWhileBelowTheLimitAndAlwaysRecentres) {
   s.PointerLatitude = 49.5;
   for (const Case& c : {Case{600, 3000, 300}, {9999, 49995, 4999}, {10000, 10000, 5000}, {3, 15, 3}, {4, 20, 2}}) {
     ProjectionState in;
-    in.Zoom = c.zoom;
-    ZoomPointe(in, s);
     ProjectionState out;
-    out.Zoom = c.zoom;
+    in.Zoom = out.Zoom = c.zoom;
+    ZoomPointe(in, s);
     DeZoomPointe(out, s);
-    EXPECT_EQ(in.Zoom, c.in) << c.zoom;
-    EXPECT_EQ(out.Zoom, c.out) << c.zoom;
-    EXPECT_EQ(in.CentreLongitude, 6.25);
-    EXPECT_EQ(out.CentreLatitude, 49.5);
+    EXPECT_EQ(std::pair(in.Zoom, out.Zoom), std::pair(c.in, c.out)) << c.zoom;
+    EXPECT_EQ(std::pair(in.CentreLongitude, out.CentreLatitude), std::pair(6.25, 49.5));
   }
 }
 
@@ -66,25 +63,17 @@ TEST(ZoomRectangle, FitsTheLongitudesUnlessTheyAreEqual) {
   EXPECT_EQ(p.Zoom, kMaxZoom);
 }
 
-TEST(Navigation, StepFollowsTheZoom) {
+TEST(Navigation, StepFollowsTheZoomAndBordersMoveTheCentre) {
   for (const auto& [zoom, step] : {std::pair{1, 0.3}, {30, 0.3}, {31, 0.2}, {200, 0.2}, {201, 0.05}, {500, 0.05},
                                    {501, 0.02}, {1000, 0.02}, {1001, 0.01}, {3001, 0.003}, {4001, 0.001},
                                    {6001, 0.0005}}) {
     EXPECT_EQ(NavigationStep(zoom), step) << zoom;
   }
-}
-
-// Within 50 pixels of a border the centre moves by the step (0.3 at zoom 10).
-TEST(Navigation, BordersMoveTheCentre) {
+  // Within 50 pixels of a border the centre moves by the step (0.3 at zoom 10).
   struct Case { int x; int y; double dLon; double dLat; };
   for (const Case& c : {Case{49, 200, -0.3, 0}, {50, 200, 0, 0}, {551, 200, 0.3, 0}, {300, 10, 0, 0.3},
                         {300, 351, 0, -0.3}, {10, 390, -0.3, -0.3}, {300, 200, 0, 0}}) {
-    ProjectionState p;
-    p.ImageWidth = 600;
-    p.ImageHeight = 400;
-    p.Zoom = 10;
-    p.CentreLongitude = 6;
-    p.CentreLatitude = 49;
+    ProjectionState p = testing::View(10, 6, 49, 600, 400);
     EXPECT_EQ(NavigateAtBorder(p, c.x, c.y), c.dLon != 0 || c.dLat != 0) << c.x << "," << c.y;
     EXPECT_DOUBLE_EQ(p.CentreLongitude, 6 + c.dLon);
     EXPECT_DOUBLE_EQ(p.CentreLatitude, 49 + c.dLat);
@@ -142,15 +131,13 @@ TEST(EntryChecks, LocatorZoomAndLeadingInteger) {
 // Every figure drawn twice leaves the picture as it was, over any content;
 // the pen is back in copy mode in between.
 TEST(RubberBand, XorFiguresEraseExactly) {
-  Canvas canvas(200, 150);
   const QImage before = testing::Noise(200, 150);
+  Canvas canvas(200, 150);
   canvas.DrawImage(0, 0, before);
-  const RubberBand bands[] = {
-      {RubberBand::Shape::Line, 10, 10, 180, 140, kRubberBandColour, 1},
-      {RubberBand::Shape::Line, 150, 5, 30, 120, kRubberBandColourOverBackground, kRubberBandWidthOverBackground},
-      {RubberBand::Shape::Rectangle, 160, 130, 15, 12, kRubberBandColour, 1},
-  };
-  for (const RubberBand& band : bands) {
+  for (const RubberBand& band :
+       {RubberBand{RubberBand::Shape::Line, 10, 10, 180, 140, kRubberBandColour, 1},
+        {RubberBand::Shape::Line, 150, 5, 30, 120, kRubberBandColourOverBackground, kRubberBandWidthOverBackground},
+        {RubberBand::Shape::Rectangle, 160, 130, 15, 12, kRubberBandColour, 1}}) {
     DrawXorBand(canvas, band);
     EXPECT_NE(canvas.Image(), before);
     EXPECT_EQ(canvas.Mode(), PenMode::Copy);
@@ -161,12 +148,12 @@ TEST(RubberBand, XorFiguresEraseExactly) {
 
 TEST(RubberBand, OverABackgroundTheLineIsWhiteAndWide) {
   ProjectionState p;
-  p.Zoom = 100;
   PointerInteraction s;
   s.RubberBandWidth = 1;
-  EXPECT_EQ(std::pair(MeasureLine(p, s).colour, MeasureLine(p, s).width), std::pair(kRubberBandColour, 1));
+  const RubberBand plain = MeasureLine(p, s);
   p.BackgroundActive = true;
   const RubberBand wide = MeasureLine(p, s);
+  EXPECT_EQ(std::pair(plain.colour, plain.width), std::pair(kRubberBandColour, 1));
   EXPECT_EQ(std::pair(wide.colour, wide.width), std::pair(kRubberBandColourOverBackground, 2));
 }
 

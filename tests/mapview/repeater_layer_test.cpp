@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "geo/locator.h"
-#include "support/map_picture.h"
 #include "mapview/layers.h"
+#include "support/map_picture.h"
 
 namespace orvex {
 namespace {

@@ -6,8 +6,8 @@
 #include <QFontInfo>
 #include <QLocale>
 
-#include "support/map_picture.h"
 #include "mapview/layers.h"
+#include "support/map_picture.h"
 
 namespace orvex {
 namespace {

@@ -9,8 +9,8 @@
 #include <cmath>
 #include <vector>
 
-#include "support/map_picture.h"
 #include "mapview/thin_line.h"
+#include "support/map_picture.h"
 
 namespace orvex {
 namespace {
