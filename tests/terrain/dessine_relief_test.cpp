@@ -1,3 +1,5 @@
+// The terrain layer: curves or tiles by mode, background and editing, and
+// the filled cells and outlines the options ask for.
 #include <gtest/gtest.h>
 
 #include "relief_fixture.h"
@@ -7,34 +9,21 @@ namespace orvex {
 namespace {
 
 using testing::Carte;
-using testing::PixelBgr;
 
 constexpr CouleurBgr kBleu = 0xFF0000;
 
-// A plain green curve along row 220 and a 5 x 5 grid in the upper left, its
-// cells 20 pixels wide from (60, 10).
+// Over a blue picture, a plain curve along row 220 and a 5 x 5 grid in the
+// upper left, its cells 20 pixels wide from (60, 10), 0..400 m west to east.
 void PoseCourbeEtGrille(Carte& carte) {
   carte.canvas.SetBrushColor(kBleu);
   carte.canvas.FillRect(0, 0, testing::kCote, testing::kCote);
-  carte.display.CourbeCouleur = false;
-  carte.display.CourbeUnie = true;
+  testing::ChoisitTeinte(carte.display, testing::Teinte::Unie);
   carte.AjouteCourbe(100, {{-200, -100}, {200, -100}});
   carte.dalle = testing::Grille(5, 5, 60, 10, [](std::int32_t c, std::int32_t) { return 100 * c; });
 }
 
-bool CourbeVue(const Carte& carte) { return PixelBgr(carte.canvas, 100, 220) != kBleu; }
-bool DallesVues(const Carte& carte) { return PixelBgr(carte.canvas, 70, 20) != kBleu; }
-
 TEST(DessineRelief, CurvesOrTilesByModeBackgroundAndEditing) {
-  struct Case {
-    const char* what;
-    bool affDalles;
-    bool fond;
-    bool creation;
-    bool edition;
-    bool courbe;
-    bool dalles;
-  };
+  struct Case { const char* what; bool affDalles; bool fond; bool creation; bool edition; bool courbe; bool dalles; };
   const Case cases[] = {
       {"curves", false, false, false, false, true, false},
       {"curves hidden by a background", false, true, false, false, false, false},
@@ -54,37 +43,28 @@ TEST(DessineRelief, CurvesOrTilesByModeBackgroundAndEditing) {
     scene.creationCourbe = c.creation;
     scene.editionCourbe = c.edition;
     DessineRelief(scene);
-    EXPECT_EQ(CourbeVue(carte), c.courbe) << c.what;
-    EXPECT_EQ(DallesVues(carte), c.dalles) << c.what;
+    EXPECT_EQ(carte.Pixel(100, 220) != kBleu, c.courbe) << c.what;
+    EXPECT_EQ(carte.Pixel(70, 20) != kBleu, c.dalles) << c.what;
   }
 }
 
 TEST(DessineRelief, FilledCellsAndOutlinesFromTheOptions) {
-  struct Case {
-    bool pleins;
-    bool grillage;
-    CouleurBgr coin;       // north-west corner of the cell in column 1, row 1
-    CouleurBgr sudEst;     // inside its south-east half
-  };
-  // Column 1 of 0..300 m: index round(100 * 118 / 300) = 39.
-  const Case cases[] = {
-      {true, true, kGrisMoyen, TableCouleurs[39]},
-      {true, false, TableCouleurs[39], TableCouleurs[39]},
-      {false, true, TableCouleurs[39], kBleu},
-      {false, false, TableCouleurs[39], kBleu},
-  };
-  for (const Case& c : cases) {
+  // The north-west corner of the cell in column 1, row 1, and inside its
+  // south-east half. Column 1 of 0..300 m: index round(100 * 118 / 300) = 39.
+  struct Case { bool pleins; bool grillage; CouleurBgr coin; CouleurBgr sudEst; };
+  const CouleurBgr k39 = TableCouleurs[39];
+  for (const Case& c : {Case{true, true, kGrisMoyen, k39}, {true, false, k39, k39}, {false, true, k39, kBleu},
+                        {false, false, k39, kBleu}}) {
     Carte carte;
     PoseCourbeEtGrille(carte);
     carte.display.AffDalles = true;
-    carte.display.CourbeCouleur = true;
-    carte.display.CourbeUnie = false;
+    testing::ChoisitTeinte(carte.display, testing::Teinte::Couleur);
     carte.display.PolygonesPleins = c.pleins;
     carte.display.AvecGrillage = c.grillage;
     SceneRelief scene = carte.Scene();
     DessineRelief(scene);
-    EXPECT_EQ(PixelBgr(carte.canvas, 80, 30), c.coin) << "pleins " << c.pleins << " grillage " << c.grillage;
-    EXPECT_EQ(PixelBgr(carte.canvas, 95, 45), c.sudEst) << "pleins " << c.pleins << " grillage " << c.grillage;
+    testing::ExpectPixels(carte.canvas, {{80, 30, c.coin}, {95, 45, c.sudEst}},
+                          "pleins " + std::to_string(c.pleins) + " grillage " + std::to_string(c.grillage));
   }
 }
 

@@ -2,12 +2,10 @@
 // A small map for the terrain layer tests: a square picture where, at zoom
 // 16384 around (0, 0), one FixedDegree unit is one pixel, so that grid and
 // curve positions read directly as pixels: x = lon + 120, y = 120 - lat.
-#include <QColor>
-#include <QImage>
-
 #include <cstdint>
 #include <vector>
 
+#include "support/map_picture.h"
 #include "terrain/view/dessine_relief.h"
 
 namespace orvex::testing {
@@ -15,17 +13,16 @@ namespace orvex::testing {
 inline constexpr int kCote = 240;
 inline constexpr std::int32_t kZoomPixel = 16384;
 
-inline CouleurBgr PixelBgr(const Canvas& canvas, int x, int y) { return FromQColor(QColor(canvas.Image().pixel(x, y))); }
+inline ProjectionState Projection(std::int32_t zoom, double lon, double lat) {
+  return View(zoom, lon, lat, kCote, kCote);
+}
 
-inline ProjectionState Projection(std::int32_t zoom, double lon, double lat, int cote = kCote) {
-  ProjectionState p;
-  p.Zoom = zoom;
-  p.CentreLongitude = lon;
-  p.CentreLatitude = lat;
-  p.ImageWidth = cote;
-  p.ImageHeight = cote;
-  ComputeViewport(p);
-  return p;
+// The three colour modes of curves and tiles.
+enum class Teinte { Couleur, Gris, Unie };
+inline void ChoisitTeinte(DisplayOptions& display, Teinte teinte) {
+  display.CourbeCouleur = teinte == Teinte::Couleur;
+  display.CourbeNB = teinte == Teinte::Gris;
+  display.CourbeUnie = teinte == Teinte::Unie;
 }
 
 // nbX x nbY samples 20 units apart, the north-west one drawn at (x0, y0).
@@ -58,7 +55,7 @@ struct Carte {
 
   SceneRelief Scene() { return SceneRelief(canvas, projection, niveaux, dalle, display, matrice); }
 
-  // One curve file holding one curve through the given (lon, lat) in FixedDegree.
+  // One curve through the given (lon, lat) in FixedDegree, in the first file.
   void AjouteCourbe(std::int32_t altitude, const std::vector<std::pair<FixedDegree, FixedDegree>>& lonLat) {
     if (niveaux.Fichiers.empty()) {
       niveaux.Fichiers.emplace_back();
@@ -72,6 +69,7 @@ struct Carte {
   }
 
   bool Vide() const { return canvas.Image() == Canvas(kCote, kCote).Image(); }
+  CouleurBgr Pixel(int x, int y) const { return PixelAt(canvas, x, y); }
 };
 
 }  // namespace orvex::testing
