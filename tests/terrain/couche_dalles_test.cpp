@@ -1,40 +1,34 @@
+// The tile layer: quadrilaterals and triangles filled by the odd-even rule and
+// outlined, clipped, and laid onto the picture where they changed.
 #include <gtest/gtest.h>
 
-#include <QColor>
+#include <array>
+#include <vector>
 
-#include "mapview/canvas.h"
+#include "support/map_picture.h"
 #include "terrain/view/couche_dalles.h"
 
 namespace orvex {
 namespace {
 
-constexpr int kCote = 100;
+using testing::ExpectPixels;
+
 constexpr CouleurBgr kFond = 0x202020;
 constexpr CouleurBgr kPlein = 0x0000FF;
 constexpr CouleurBgr kTrait = 0x00FF00;
 
 struct Dessin {
-  Canvas canvas{kCote, kCote};
-  CoucheDalles couche{kCote, kCote};
+  Canvas canvas{100, 100};
+  CoucheDalles couche{100, 100};
 
   Dessin() {
     canvas.SetBrushColor(kFond);
-    canvas.FillRect(0, 0, kCote, kCote);
+    canvas.FillRect(0, 0, 100, 100);
   }
-  CouleurBgr Pixel(int x, int y) const { return FromQColor(QColor(canvas.Image().pixel(x, y))); }
 };
 
 TEST(CoucheDalles, QuadrilateralsFillByTheOddEvenRule) {
-  struct Point {
-    int x;
-    int y;
-    CouleurBgr attendue;
-  };
-  struct Case {
-    const char* what;
-    std::array<QPoint, 4> coins;
-    std::vector<Point> points;
-  };
+  struct Case { const char* what; std::array<QPoint, 4> coins; std::vector<testing::PixelIs> points; };
   const Case cases[] = {
       {"diamond", {QPoint(50, 10), QPoint(90, 50), QPoint(50, 90), QPoint(10, 50)},
        {{50, 50, kPlein}, {30, 50, kPlein}, {15, 15, kFond}, {85, 85, kFond}, {70, 30, kTrait}, {50, 10, kTrait}}},
@@ -49,9 +43,7 @@ TEST(CoucheDalles, QuadrilateralsFillByTheOddEvenRule) {
     Dessin d;
     d.couche.Quadrilatere(c.coins, kPlein, kTrait);
     d.couche.Reporte(d.canvas);
-    for (const Point& p : c.points) {
-      EXPECT_EQ(d.Pixel(p.x, p.y), p.attendue) << c.what << " at " << p.x << "," << p.y;
-    }
+    ExpectPixels(d.canvas, c.points, c.what);
   }
 }
 
@@ -59,11 +51,7 @@ TEST(CoucheDalles, TriangleOutlinedOnAllThreeEdges) {
   Dessin d;
   d.couche.Triangle({QPoint(80, 10), QPoint(10, 10), QPoint(10, 80)}, kPlein, kTrait);
   d.couche.Reporte(d.canvas);
-  EXPECT_EQ(d.Pixel(40, 10), kTrait);
-  EXPECT_EQ(d.Pixel(10, 40), kTrait);
-  EXPECT_EQ(d.Pixel(45, 45), kTrait);
-  EXPECT_EQ(d.Pixel(20, 20), kPlein);
-  EXPECT_EQ(d.Pixel(60, 60), kFond);
+  ExpectPixels(d.canvas, {{40, 10, kTrait}, {10, 40, kTrait}, {45, 45, kTrait}, {20, 20, kPlein}, {60, 60, kFond}});
 }
 
 TEST(CoucheDalles, FarCoordinatesAreClippedNotWalked) {
@@ -75,26 +63,24 @@ TEST(CoucheDalles, FarCoordinatesAreClippedNotWalked) {
   d.couche.Quadrilatere({QPoint(-kLoin, 0), QPoint(-kLoin + 5, 0), QPoint(-kLoin + 5, 5), QPoint(-kLoin, 5)}, kTrait,
                         kTrait);
   d.couche.Reporte(d.canvas);
-  EXPECT_EQ(d.Pixel(0, 0), kPlein);
-  EXPECT_EQ(d.Pixel(99, 99), kPlein);
+  ExpectPixels(d.canvas, {{0, 0, kPlein}, {99, 99, kPlein}});
 }
 
+// Corners 2^31 apart across: the edge still runs through the picture,
+// roughly along x = 2y - 100.
 TEST(CoucheDalles, EdgeSpanningMoreThanTheIntRangeCrossesRowsWhereItLies) {
-  // Corners 2^31 apart across: the edge still runs through the picture,
-  // roughly along x = 2y - 100.
   constexpr int kLoin = 1 << 30;
   Dessin d;
   d.couche.Triangle({QPoint(-kLoin, -kLoin / 2), QPoint(kLoin, kLoin / 2 + 100), QPoint(-kLoin, kLoin / 2 + 100)},
                     kPlein, kTrait);
   d.couche.Reporte(d.canvas);
-  EXPECT_EQ(d.Pixel(20, 75), kPlein);
-  EXPECT_EQ(d.Pixel(80, 75), kFond);
-  EXPECT_EQ(d.Pixel(20, 25), kFond);
+  ExpectPixels(d.canvas, {{20, 75, kPlein}, {80, 75, kFond}, {20, 25, kFond}});
 }
 
+// Between two reports the canvas may receive other drawing (a marker from an
+// event handled during the repaint); the next report must not wipe it, and
+// undrawn parts of the layer are transparent.
 TEST(CoucheDalles, ReportLaysOnlyWhatChangedSinceThePreviousOne) {
-  // Between two reports the canvas may receive other drawing (a marker from
-  // an event handled during the repaint); the next report must not wipe it.
   Dessin d;
   d.couche.Quadrilatere({QPoint(10, 10), QPoint(30, 10), QPoint(30, 30), QPoint(10, 30)}, kPlein, kPlein);
   d.couche.Reporte(d.canvas);
@@ -103,10 +89,7 @@ TEST(CoucheDalles, ReportLaysOnlyWhatChangedSinceThePreviousOne) {
   d.canvas.FillRect(80, 80, 85, 85);
   d.couche.Quadrilatere({QPoint(60, 60), QPoint(70, 60), QPoint(70, 70), QPoint(60, 70)}, kPlein, kPlein);
   d.couche.Reporte(d.canvas);
-  EXPECT_EQ(d.Pixel(17, 17), kTrait);
-  EXPECT_EQ(d.Pixel(82, 82), kTrait);
-  EXPECT_EQ(d.Pixel(65, 65), kPlein);
-  EXPECT_EQ(d.Pixel(50, 50), kFond) << "undrawn parts of the layer are transparent";
+  ExpectPixels(d.canvas, {{17, 17, kTrait}, {82, 82, kTrait}, {65, 65, kPlein}, {50, 50, kFond}});
 }
 
 }  // namespace

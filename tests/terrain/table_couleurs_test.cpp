@@ -1,3 +1,5 @@
+// The altitude colours: the 119-entry table and the colour, grey and plain
+// scales.
 #include <gtest/gtest.h>
 
 #include "terrain/view/table_couleurs.h"
@@ -7,15 +9,11 @@ namespace {
 
 TEST(TableCouleurs, RunsFromDarkBlueThroughYellowToRed) {
   ASSERT_EQ(TableCouleurs.size(), 119u);
-  struct Case {
-    std::size_t index;
-    CouleurBgr couleur;
-  };
-  const Case cases[] = {{0, 0x500000}, {1, 0x001000}, {14, 0x00D600}, {32, 0x00FF00}, {44, 0x00FF96},
-                        {58, 0x00FFFF}, {59, 0x00F0F0}, {73, 0x0065FF}, {84, 0x0013E3}, {99, 0x0000E0},
-                        {114, 0x0000F0}, {115, 0x0000FF}, {118, 0x0000FF}};
-  for (const Case& c : cases) {
-    EXPECT_EQ(TableCouleurs[c.index], c.couleur) << c.index;
+  for (const auto& [index, couleur] :
+       {std::pair<std::size_t, CouleurBgr>{0, 0x500000}, {1, 0x001000}, {14, 0x00D600}, {32, 0x00FF00}, {44, 0x00FF96},
+        {58, 0x00FFFF}, {59, 0x00F0F0}, {73, 0x0065FF}, {84, 0x0013E3}, {99, 0x0000E0}, {114, 0x0000F0},
+        {115, 0x0000FF}, {118, 0x0000FF}}) {
+    EXPECT_EQ(TableCouleurs[index], couleur) << index;
   }
   // The table reads blue in the high byte: the first entry is blue, the last red.
   EXPECT_EQ(ToQColor(TableCouleurs.front()), QColor(0, 0, 0x50));
@@ -23,12 +21,7 @@ TEST(TableCouleurs, RunsFromDarkBlueThroughYellowToRed) {
 }
 
 TEST(EchelleAltitude, AltitudesToTableColoursAndGreys) {
-  struct Case {
-    const char* what;
-    EchelleAltitude echelle;
-    double altitude;
-    CouleurBgr attendue;
-  };
+  struct Case { const char* what; EchelleAltitude echelle; double altitude; CouleurBgr attendue; };
   const Case cases[] = {
       {"lowest to the first colour", EchelleTableau(100, 336), 100, TableCouleurs[0]},
       {"highest to the last colour", EchelleTableau(100, 336), 336, TableCouleurs[118]},
