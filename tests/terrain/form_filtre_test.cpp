@@ -1,3 +1,5 @@
+// The level filter: moving one threshold with or without the link, and the
+// dialog's texts, bars and redraws.
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
@@ -10,14 +12,7 @@ namespace orvex {
 namespace {
 
 TEST(FiltreSeuils, MovingOneBarWithOrWithoutTheLink) {
-  struct Case {
-    const char* what;
-    bool mini;  // which bar moves
-    SeuilsFiltre avant;
-    std::int32_t position;
-    bool lie;
-    SeuilsFiltre apres;
-  };
+  struct Case { const char* what; bool mini; SeuilsFiltre avant; std::int32_t position; bool lie; SeuilsFiltre apres; };
   const Case cases[] = {
       {"linked minimum pulls the maximum 10 m above", true, {0, 500}, 200, true, {200, 210}},
       {"unlinked minimum moves alone", true, {0, 500}, 200, false, {200, 500}},
@@ -38,6 +33,14 @@ struct Dialogue {
   DisplayOptions display;
   int redessins = 0;
   TFormFiltre form{display, [this] { ++redessins; }};
+
+  // Bars, their labels and the thresholds all at (mini, maxi).
+  void Attend(int mini, int maxi) const {
+    EXPECT_EQ(std::pair(form.TrackBarSeuilMini->value(), form.TrackBarSeuilmaxi->value()), std::pair(mini, maxi));
+    EXPECT_EQ(form.LabelSeuilMini->text(), QStringLiteral("Altitude : %1").arg(mini));
+    EXPECT_EQ(form.LabelSeuilMaxi->text(), QStringLiteral("Altitude : %1").arg(maxi));
+    EXPECT_EQ(std::pair(display.FiltreMin, display.FiltreMax), std::pair(mini, maxi));
+  }
 };
 
 TEST(TFormFiltre, TextsAndStartingPositions) {
@@ -48,24 +51,23 @@ TEST(TFormFiltre, TextsAndStartingPositions) {
   EXPECT_EQ(d.form.TrackBarSeuilMini->minimum(), 0);
   EXPECT_EQ(d.form.TrackBarSeuilMini->maximum(), 500);
   EXPECT_EQ(d.form.TrackBarSeuilmaxi->maximum(), 500);
-  // Start-up thresholds 0 and 10000: the bars open at their ends.
-  EXPECT_EQ(d.form.TrackBarSeuilMini->value(), 0);
-  EXPECT_EQ(d.form.TrackBarSeuilmaxi->value(), 500);
+  // Start-up thresholds 0 and 10000: the bars open at their ends, and
+  // opening the dialog changes no threshold.
+  EXPECT_EQ(std::pair(d.form.TrackBarSeuilMini->value(), d.form.TrackBarSeuilmaxi->value()), std::pair(0, 500));
   EXPECT_EQ(d.form.LabelSeuilMini->text(), QStringLiteral("Altitude : 0"));
   EXPECT_EQ(d.form.LabelSeuilMaxi->text(), QStringLiteral("Altitude : 500"));
-  EXPECT_EQ(d.display.FiltreMax, 10000) << "opening the dialog changes no threshold";
+  EXPECT_EQ(d.display.FiltreMax, 10000);
   EXPECT_EQ(d.redessins, 0);
-  const QStringList textes = [&] {
-    QStringList t;
-    for (const QLabel* label : d.form.findChildren<QLabel*>()) {
-      t << label->text();
-    }
-    return t;
-  }();
-  EXPECT_TRUE(textes.contains(QString::fromUtf8(
-      "Le filtrage permet de déterminer un seuil à partir duquel ou jusqu'à l'altitude désirée sera affichée")));
-  EXPECT_TRUE(textes.contains(QString::fromUtf8("Seuil mini d'altitude d'affichage des courbes de niveau")));
-  EXPECT_TRUE(textes.contains(QString::fromUtf8("Seuil maxi d'altitude d'affichage des courbes de niveau")));
+  QStringList textes;
+  for (const QLabel* label : d.form.findChildren<QLabel*>()) {
+    textes << label->text();
+  }
+  for (const char* texte : {"Le filtrage permet de déterminer un seuil à partir duquel ou jusqu'à l'altitude désirée "
+                            "sera affichée",
+                            "Seuil mini d'altitude d'affichage des courbes de niveau",
+                            "Seuil maxi d'altitude d'affichage des courbes de niveau"}) {
+    EXPECT_TRUE(textes.contains(QString::fromUtf8(texte))) << texte;
+  }
 }
 
 TEST(TFormFiltre, OpensOnTheCurrentThresholds) {
@@ -73,8 +75,7 @@ TEST(TFormFiltre, OpensOnTheCurrentThresholds) {
   display.FiltreMin = 120;
   display.FiltreMax = 130;
   TFormFiltre form(display, {});
-  EXPECT_EQ(form.TrackBarSeuilMini->value(), 120);
-  EXPECT_EQ(form.TrackBarSeuilmaxi->value(), 130);
+  EXPECT_EQ(std::pair(form.TrackBarSeuilMini->value(), form.TrackBarSeuilmaxi->value()), std::pair(120, 130));
   EXPECT_EQ(form.LabelSeuilMaxi->text(), QStringLiteral("Altitude : 130"));
 }
 
@@ -87,19 +88,10 @@ TEST(TFormFiltre, LinkedBarsFollowEachOtherAndRedraw) {
   for (int k = 0; k < 20; ++k) {
     QTest::keyClick(d.form.TrackBarSeuilMini, Qt::Key_PageUp);
   }
-  EXPECT_EQ(d.form.TrackBarSeuilMini->value(), 200);
-  EXPECT_EQ(d.form.TrackBarSeuilmaxi->value(), 210);
-  EXPECT_EQ(d.form.LabelSeuilMini->text(), QStringLiteral("Altitude : 200"));
-  EXPECT_EQ(d.form.LabelSeuilMaxi->text(), QStringLiteral("Altitude : 210"));
-  EXPECT_EQ(d.display.FiltreMin, 200);
-  EXPECT_EQ(d.display.FiltreMax, 210);
+  d.Attend(200, 210);
   EXPECT_EQ(d.redessins, 20) << "one redraw per move";
-
   QTest::keyClick(d.form.TrackBarSeuilmaxi, Qt::Key_Left);
-  EXPECT_EQ(d.form.TrackBarSeuilmaxi->value(), 209);
-  EXPECT_EQ(d.form.TrackBarSeuilMini->value(), 199);
-  EXPECT_EQ(d.display.FiltreMin, 199);
-  EXPECT_EQ(d.display.FiltreMax, 209);
+  d.Attend(199, 209);
   EXPECT_EQ(d.redessins, 21);
 }
 
@@ -108,11 +100,7 @@ TEST(TFormFiltre, UnlinkedBarMovesAloneAndOkCloses) {
   d.form.show();
   QTest::keyClick(d.form.TrackBarSeuilmaxi, Qt::Key_Home);
   QTest::keyClick(d.form.TrackBarSeuilmaxi, Qt::Key_PageUp);
-  EXPECT_EQ(d.form.TrackBarSeuilmaxi->value(), 10);
-  EXPECT_EQ(d.form.TrackBarSeuilMini->value(), 0);
-  EXPECT_EQ(d.form.LabelSeuilMaxi->text(), QStringLiteral("Altitude : 10"));
-  EXPECT_EQ(d.display.FiltreMax, 10);
-  EXPECT_EQ(d.display.FiltreMin, 0);
+  d.Attend(0, 10);
   QTest::mouseClick(d.form.BoutonOk, Qt::LeftButton);
   EXPECT_FALSE(d.form.isVisible());
   EXPECT_EQ(d.form.result(), QDialog::Accepted);
