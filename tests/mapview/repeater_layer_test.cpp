@@ -53,17 +53,12 @@ TEST(RepeaterLayer, TextsBelowAboveZoom300WithChannelsReplacedByFrequencies) {
   for (const std::int32_t zoom : {300, 301}) {
     Canvas canvas(kSize, kSize);
     const auto [x, y] = DrawRepeater(canvas, zoom, "JN39OO");
-    // The same picture drawn by hand: triangle, then the four lines of text.
-    Canvas expected(kSize, kSize);
+    // Below the triangle, the four lines of text as drawn alone.
     const int s = zoom / 60;
     const int h = 3 * s / 2;
-    expected.SetPenColor(0xFFFFFF);
-    expected.SetFontColor(0xFFFFFF);
-    expected.MoveTo(x - s / 2, y + h);
-    expected.LineTo(x, y - h);
-    expected.LineTo(x + s / 2, y + h);
-    expected.LineTo(x - s / 2, y + h);
+    Canvas expected(kSize, kSize);
     if (zoom > 300) {
+      expected.SetFontColor(0xFFFFFF);
       expected.SetFontHeight(6);
       const int column = x - s / 2 - 5;
       expected.TextOut(column, y + h + 2, "Relais du Kirchberg");
@@ -71,7 +66,8 @@ TEST(RepeaterLayer, TextsBelowAboveZoom300WithChannelsReplacedByFrequencies) {
       expected.TextOut(column, y + h + 30, "145.600");
       expected.TextOut(column, y + h + 60, "430.000");
     }
-    EXPECT_EQ(canvas.Image(), expected.Image()) << "zoom " << zoom;
+    const QRect below(0, y + h + 1, kSize, kSize);
+    EXPECT_EQ(canvas.Image().copy(below), expected.Image().copy(below)) << "zoom " << zoom;
     EXPECT_EQ(CountInk(canvas, QRect(0, y + h + 2, kSize, 80)) > 0, zoom > 300) << "zoom " << zoom;
   }
 }
