@@ -1,10 +1,8 @@
-#include <QLocale>
 #include <QString>
-
-#include <cmath>
 
 #include "geo/distance.h"
 #include "mapview/layers.h"
+#include "mapview/locale_number.h"
 #include "platform/cp1252.h"
 
 namespace orvex {
@@ -19,24 +17,11 @@ constexpr int kLabelX = 60;
 constexpr int kLabelRaise = 29;
 constexpr int kSignificantDigits = 5;
 
-// Fixed notation after rounding to kSignificantDigits, in the user's
-// regional settings, without digit grouping.
-QString FixedText(double value, int decimals) {
-  if (value != 0 && std::isfinite(value)) {
-    const double magnitude = std::floor(std::log10(std::fabs(value))) + 1;
-    const double unit = std::pow(10.0, magnitude - kSignificantDigits);
-    value = std::round(value / unit) * unit;
-  }
-  QLocale locale;
-  locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
-  return locale.toString(value, 'f', decimals);
-}
-
 }  // namespace
 
 std::string ScaleBarLabel(double kilometres) {
-  const QString text =
-      kilometres < 1 ? FixedText(kilometres * 1000, 1) + " m" : FixedText(kilometres, 2) + " km";
+  const QString text = kilometres < 1 ? FixedNotation(kilometres * 1000, kSignificantDigits, 1) + " m"
+                                      : FixedNotation(kilometres, kSignificantDigits, 2) + " km";
   return Utf8ToCp1252(text.toStdString());
 }
 
