@@ -57,5 +57,3 @@ void BM_GridLookup(benchmark::State& state) {
 BENCHMARK(BM_GridLookup);
 
 }  // namespace
-
-BENCHMARK_MAIN();

@@ -2,7 +2,6 @@
 // segment of the canvas calls the layers use.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 
 #include <algorithm>
 #include <random>
@@ -64,11 +63,3 @@ void BM_Polyline(benchmark::State& state) {
 BENCHMARK(BM_Polyline)->Arg(50)->Arg(50000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

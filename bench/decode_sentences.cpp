@@ -62,5 +62,3 @@ void BM_ReceiveNmeaStream(benchmark::State& state) {
 BENCHMARK(BM_ReceiveNmeaStream);
 
 }  // namespace
-
-BENCHMARK_MAIN();

@@ -133,5 +133,3 @@ void BM_InterpreteBase(benchmark::State& state) {
 BENCHMARK(BM_InterpreteBase)->Unit(benchmark::kMillisecond)->MinTime(3.0);
 
 }  // namespace
-
-BENCHMARK_MAIN();

@@ -4,7 +4,6 @@
 // measure the cost of one such move on a full-HD picture (goal: under 1 ms).
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 
 #include <cmath>
 #include <vector>
@@ -87,11 +86,3 @@ void BM_PointerLabels(benchmark::State& state) {
 BENCHMARK(BM_PointerLabels)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

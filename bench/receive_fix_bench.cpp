@@ -4,7 +4,6 @@
 // cross. With the map following the mobile, every fix also redraws the map.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <cstdio>
 #include <filesystem>
 
@@ -75,14 +74,3 @@ BENCHMARK(ReceiveFix)->Arg(1)->ArgName("recentre")->Unit(benchmark::kMicrosecond
 
 }  // namespace
 }  // namespace orvex
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-  }
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

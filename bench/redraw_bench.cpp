@@ -5,7 +5,6 @@
 // when it shows it.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 
 #include <cmath>
 #include <filesystem>
@@ -177,11 +176,3 @@ BENCHMARK(BM_SyntheticZoom2000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace orvex
-
-int main(int argc, char** argv) {
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -2,7 +2,6 @@
 // filled shaded cells, and the level curves of the bundled region.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 
 #include <cmath>
 #include <cstdio>
@@ -124,11 +123,3 @@ void BM_CourbesLuxembourg(benchmark::State& state) {
 BENCHMARK(BM_CourbesLuxembourg)->ArgName("zoom")->Arg(kZoomDepart)->Arg(1200)->Arg(3001)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
