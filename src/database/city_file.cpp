@@ -28,22 +28,16 @@ TVille LitVille(FixedDegree lt, std::string_view reste) {
 }  // namespace
 
 int CompileVilles(const std::filesystem::path& file, std::string_view nomFichier, TTableVilles& table) {
-  FichierDonnees fichier;
-  if (const int status = fichier.Ouvre(file); status != 0) {
-    return status;
-  }
-  auto& entry = table.Fichiers.emplace_back();
-  entry.NomFichier = nomFichier;
-  while (!fichier.Eof()) {
-    const std::string_view line = LitLigneDonnees(fichier);
-    const std::size_t comma = line.find(',');
-    if (comma == std::string_view::npos) {
-      break;
+  return CompileFichier(file, nomFichier, table, [&](FichierDonnees& fichier, std::vector<TVille>& elements) {
+    while (!fichier.Eof()) {
+      const std::string_view line = LitLigneDonnees(fichier);
+      const std::size_t comma = line.find(',');
+      if (comma == std::string_view::npos) {
+        break;
+      }
+      elements.push_back(LitVille(ToFixed(CoordonneeTexte(line.substr(0, comma))), line.substr(comma + 1)));
     }
-    entry.Elements.push_back(LitVille(ToFixed(CoordonneeTexte(line.substr(0, comma))), line.substr(comma + 1)));
-  }
-  entry.Elements.shrink_to_fit();
-  return 0;
+  });
 }
 
 }  // namespace orvex

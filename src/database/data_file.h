@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "database/tables.h"
+
 namespace orvex {
 
 class FichierDonnees {
@@ -38,5 +40,23 @@ std::string_view CoupeChamp(std::string_view& reste);
 // The text before the first ',' of `reste` (all of it when there is none);
 // `reste` keeps what follows the comma (nothing when there is none).
 std::string_view ChampSuivant(std::string_view& reste);
+
+// The frame every per-file compiler shares: open the file (on failure its
+// result is returned and the table is unchanged), add the file's entry named
+// `nomFichier`, let `lit` read the records into it, then trim the growth slack,
+// which would double the memory of a large file.
+template <typename T, typename Lecture>
+int CompileFichier(const std::filesystem::path& file, std::string_view nomFichier, TTableFichiers<T>& table,
+                   Lecture&& lit) {
+  FichierDonnees fichier;
+  if (const int status = fichier.Ouvre(file); status != 0) {
+    return status;
+  }
+  auto& entry = table.Fichiers.emplace_back();
+  entry.NomFichier = nomFichier;
+  lit(fichier, entry.Elements);
+  entry.Elements.shrink_to_fit();
+  return 0;
+}
 
 }  // namespace orvex

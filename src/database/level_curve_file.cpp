@@ -31,35 +31,29 @@ void LitPoints(FichierDonnees& fichier, std::int32_t count, std::vector<TPointLt
 }  // namespace
 
 int CompileNiveaux(const std::filesystem::path& file, std::string_view nomFichier, TTableNiveaux& table) {
-  FichierDonnees fichier;
-  if (const int status = fichier.Ouvre(file); status != 0) {
-    return status;
-  }
-  auto& entry = table.Fichiers.emplace_back();
-  entry.NomFichier = nomFichier;
-  do {
-    bool complet = false;
-    const std::int32_t count = EntierEnTete(LitLigneDonnees(fichier), complet);
-    if (!complet) {
-      break;
-    }
-    const std::int32_t altitude = EntierEnTete(LitLigneDonnees(fichier));
-    if (fichier.Eof()) {
-      break;
-    }
-    if (count < kMinimumCourbe || altitude < kMinimumCourbe) {
-      continue;  // its first point line is read next as a count, which ends the file
-    }
-    TCourbeNiveau courbe;
-    courbe.Altitude = altitude;
-    LitPoints(fichier, count, courbe.Points);
-    if (courbe.NbPoints() >= kMinimumCourbe) {
-      courbe.Points.shrink_to_fit();
-      entry.Elements.push_back(std::move(courbe));
-    }
-  } while (!fichier.Eof());
-  entry.Elements.shrink_to_fit();
-  return 0;
+  return CompileFichier(file, nomFichier, table, [&](FichierDonnees& fichier, std::vector<TCourbeNiveau>& elements) {
+    do {
+      bool complet = false;
+      const std::int32_t count = EntierEnTete(LitLigneDonnees(fichier), complet);
+      if (!complet) {
+        break;
+      }
+      const std::int32_t altitude = EntierEnTete(LitLigneDonnees(fichier));
+      if (fichier.Eof()) {
+        break;
+      }
+      if (count < kMinimumCourbe || altitude < kMinimumCourbe) {
+        continue;  // its first point line is read next as a count, which ends the file
+      }
+      TCourbeNiveau courbe;
+      courbe.Altitude = altitude;
+      LitPoints(fichier, count, courbe.Points);
+      if (courbe.NbPoints() >= kMinimumCourbe) {
+        courbe.Points.shrink_to_fit();
+        elements.push_back(std::move(courbe));
+      }
+    } while (!fichier.Eof());
+  });
 }
 
 }  // namespace orvex

@@ -8,25 +8,19 @@
 namespace orvex {
 
 int CompileOM(const std::filesystem::path& file, std::string_view nomFichier, TTableOM& table) {
-  FichierDonnees fichier;
-  if (const int status = fichier.Ouvre(file); status != 0) {
-    return status;
-  }
-  auto& entry = table.Fichiers.emplace_back();
-  entry.NomFichier = nomFichier;
-  while (!fichier.Eof()) {
-    std::string_view reste = LitLigneDonnees(fichier);
-    if (reste.find(',') == std::string_view::npos) {
-      break;
+  return CompileFichier(file, nomFichier, table, [&](FichierDonnees& fichier, std::vector<TOM>& elements) {
+    while (!fichier.Eof()) {
+      std::string_view reste = LitLigneDonnees(fichier);
+      if (reste.find(',') == std::string_view::npos) {
+        break;
+      }
+      TOM& om = elements.emplace_back();
+      om.Lt = ToFixed(CoordonneeTexte(ChampSuivant(reste)));
+      om.Lg = ToFixed(CoordonneeTexte(ChampSuivant(reste)));
+      om.Indicatif = OemToWindowsText(CoupeChamp(reste));  // empty when no comma follows it
+      om.Altitude = EntierEnTete(reste);
     }
-    TOM& om = entry.Elements.emplace_back();
-    om.Lt = ToFixed(CoordonneeTexte(ChampSuivant(reste)));
-    om.Lg = ToFixed(CoordonneeTexte(ChampSuivant(reste)));
-    om.Indicatif = OemToWindowsText(CoupeChamp(reste));  // empty when no comma follows it
-    om.Altitude = EntierEnTete(reste);
-  }
-  entry.Elements.shrink_to_fit();
-  return 0;
+  });
 }
 
 }  // namespace orvex

@@ -29,34 +29,28 @@ std::string AvertissementCouleur(std::string_view nomFichier, std::string_view l
 
 int CompileStructures(const std::filesystem::path& file, std::string_view nomFichier, TTableStructures& table,
                       const ProgressSink& avertissement) {
-  FichierDonnees fichier;
-  if (const int status = fichier.Ouvre(file); status != 0) {
-    return status;
-  }
-  auto& entry = table.Fichiers.emplace_back();
-  entry.NomFichier = nomFichier;
-  std::string_view line = LitLigneDonnees(fichier);
-  while (!fichier.Eof()) {
-    TStructure& structure = entry.Elements.emplace_back();
-    bool complet = false;
-    structure.Couleur = EntierEnTete(line, complet);
-    const std::string_view couleurLue = line;
-    structure.Nom = OemToWindowsText(LitLigneDonnees(fichier));
-    if (!complet && avertissement) {
-      avertissement(AvertissementCouleur(nomFichier, couleurLue, structure.Nom, structure.Couleur));
-    }
+  return CompileFichier(file, nomFichier, table, [&](FichierDonnees& fichier, std::vector<TStructure>& elements) {
+    std::string_view line = LitLigneDonnees(fichier);
     while (!fichier.Eof()) {
-      line = LitLigneDonnees(fichier);
-      const std::size_t comma = line.find(',');
-      if (comma == std::string_view::npos) {
-        break;
+      TStructure& structure = elements.emplace_back();
+      bool complet = false;
+      structure.Couleur = EntierEnTete(line, complet);
+      const std::string_view couleurLue = line;
+      structure.Nom = OemToWindowsText(LitLigneDonnees(fichier));
+      if (!complet && avertissement) {
+        avertissement(AvertissementCouleur(nomFichier, couleurLue, structure.Nom, structure.Couleur));
       }
-      structure.Points.push_back(LitPoint(line, comma));
+      while (!fichier.Eof()) {
+        line = LitLigneDonnees(fichier);
+        const std::size_t comma = line.find(',');
+        if (comma == std::string_view::npos) {
+          break;
+        }
+        structure.Points.push_back(LitPoint(line, comma));
+      }
+      structure.Points.shrink_to_fit();
     }
-    structure.Points.shrink_to_fit();
-  }
-  entry.Elements.shrink_to_fit();
-  return 0;
+  });
 }
 
 }  // namespace orvex

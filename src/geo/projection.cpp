@@ -64,24 +64,30 @@ ScreenPoint RotatePoint(const ProjectionState& p, ScreenPoint point, std::int32_
   return point;
 }
 
-ScreenPoint SphereProject(const ProjectionState& p, double lon, double lat) {
-  const double lambda = lon * kDegreesToRadians - p.SphereGamma.Radians;
-  const double phi = lat * kDegreesToRadians;
+std::optional<GlobeOffset> GlobeOffsetOf(const ProjectionState& p, double lambda, double phi, double radius) {
+  const double l = lambda - p.SphereGamma.Radians;
   const double sinPhi = std::sin(phi);
   const double cosPhi = std::cos(phi);
-  const double cosLambda = std::cos(lambda);
+  const double cosL = std::cos(l);
   const double a = sinPhi * p.SphereAlpha.Sin;
-  const double east = cosPhi * std::sin(lambda);
-  const double q = cosPhi * cosLambda * p.SphereAlpha.Cos;
+  const double east = cosPhi * std::sin(l);
+  const double q = cosPhi * cosL * p.SphereAlpha.Cos;
   const double cosB = p.SphereBeta.Cos;
   const double sinB = p.SphereBeta.Sin;
-  const double depth = (a * cosB - east * sinB + q * cosB) * p.GlobeRadius;
-  if (depth > 0) {
+  if ((a * cosB - east * sinB + q * cosB) * radius > 0) {
+    return std::nullopt;  // far side
+  }
+  return GlobeOffset{(east * cosB + a * sinB + q * sinB) * radius,
+                     (sinPhi * p.SphereAlpha.Cos - cosPhi * cosL * p.SphereAlpha.Sin) * radius};
+}
+
+ScreenPoint SphereProject(const ProjectionState& p, double lon, double lat) {
+  const auto offset = GlobeOffsetOf(p, lon * kDegreesToRadians, lat * kDegreesToRadians, p.GlobeRadius);
+  if (!offset) {
     return {};
   }
-  const double x = (east * cosB + a * sinB + q * sinB) * p.GlobeRadius;
-  const double y = (sinPhi * p.SphereAlpha.Cos - cosPhi * cosLambda * p.SphereAlpha.Sin) * p.GlobeRadius;
-  return {OnGlobePicture(AddPivot(NearestInt(x), p.PivotX)), OnGlobePicture(AddPivot(NearestInt(y), p.PivotY))};
+  return {OnGlobePicture(AddPivot(NearestInt(offset->x), p.PivotX)),
+          OnGlobePicture(AddPivot(NearestInt(offset->y), p.PivotY))};
 }
 
 void StepAlpha(ProjectionState& p, double d) { StepAngle(p, p.Alpha, p.SphereAlpha, d); }

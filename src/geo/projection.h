@@ -5,6 +5,7 @@
 // every layer calls them for each of its points on every redraw.
 #include <cmath>
 #include <cstdint>
+#include <optional>
 
 #include "geo/fixed_degree.h"
 
@@ -142,6 +143,15 @@ inline std::int32_t AltitudeToZ(const ProjectionState& p, std::int32_t altitude)
 // Plane view: turns a mapped point by Gamma, Alpha and Beta about the pivot,
 // z shifting rows and columns; an angle of exactly 0 is skipped.
 ScreenPoint RotatePoint(const ProjectionState& p, ScreenPoint point, std::int32_t z);
+
+// Offsets from the pivot, in unrounded pixels, of the orthographic view of a
+// globe of `radius` at longitude `lambda` and latitude `phi` (radians);
+// nothing on the far side.
+struct GlobeOffset {
+  double x = 0;
+  double y = 0;
+};
+std::optional<GlobeOffset> GlobeOffsetOf(const ProjectionState& p, double lambda, double phi, double radius);
 
 // Globe view: orthographic projection on a globe of GlobeRadius about the
 // pivot. Points on the far side, or far off the picture, come out as 0.

@@ -39,21 +39,12 @@ struct GlobeSampler {
   double radius;
 
   std::optional<QPoint> operator()(double lambda, double phi) const {
-    const double l = lambda - p.SphereGamma.Radians;
-    const double sinPhi = std::sin(phi);
-    const double cosPhi = std::cos(phi);
-    const double cosL = std::cos(l);
-    const double a = sinPhi * p.SphereAlpha.Sin;
-    const double east = cosPhi * std::sin(l);
-    const double q = cosPhi * cosL * p.SphereAlpha.Cos;
-    const double cosB = p.SphereBeta.Cos;
-    const double sinB = p.SphereBeta.Sin;
-    if ((a * cosB - east * sinB + q * cosB) * radius > 0) {
-      return std::nullopt;  // far side
+    const auto offset = GlobeOffsetOf(p, lambda, phi, radius);
+    if (!offset) {
+      return std::nullopt;
     }
-    const double x = NearestInt((east * cosB + a * sinB + q * sinB) * radius) + static_cast<double>(p.PivotX);
-    const double y = NearestInt((sinPhi * p.SphereAlpha.Cos - cosPhi * cosL * p.SphereAlpha.Sin) * radius) +
-                     static_cast<double>(p.PivotY);
+    const double x = NearestInt(offset->x) + static_cast<double>(p.PivotX);
+    const double y = NearestInt(offset->y) + static_cast<double>(p.PivotY);
     if (x < kLowestPixel || x > kHighestPixel || y < kLowestPixel || y > kHighestPixel) {
       return std::nullopt;
     }
