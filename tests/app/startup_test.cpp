@@ -60,70 +60,53 @@ TEST(Startup, LevelCurvesShowTheTileFabricationEntries) {
   EXPECT_TRUE(form.Fabriquerdalledesniveaux1->isVisible());
 }
 
-TEST(Startup, MissingRegionHalts) {
-  TempDir dir;
-  WriteBase(dir);
-  std::filesystem::remove_all(dir.path() / "LIEUX/test");
-  ScriptedDialogs dialogs;
-  TFormPrinc form(dialogs, dir.path());
-  EXPECT_FALSE(form.FormCreate());
-  ASSERT_EQ(dialogs.messages.size(), 1u);
-  EXPECT_EQ(dialogs.messages[0].kind, MessageKind::Error);
-  EXPECT_EQ(dialogs.messages[0].text.rfind("Erreur de changement de répertoire ", 0), 0u);
-}
+// Every way start-up stops: the message shown (its kind and text, or the
+// beginning of the text) and a false FormCreate.
+struct HaltCase {
+  const char* what;
+  std::string configuration;  // empty: no ORVEX.INI at all
+  const char* removed;        // removed from the base directory, or nullptr
+  bool fromSubdirectory;      // started from a directory without ORVEX.INI
+  MessageKind kind;
+  std::string message;        // "<base>" stands for the base directory
+  bool prefixOnly = false;
+};
 
-TEST(Startup, MissingRelayDirectoryGoesToTheFailureExit) {
-  TempDir dir;
-  WriteBase(dir);
-  std::filesystem::remove_all(dir.path() / "Relais");
-  ScriptedDialogs dialogs;
-  TFormPrinc form(dialogs, dir.path());
-  EXPECT_FALSE(form.FormCreate());
-  ASSERT_EQ(dialogs.messages.size(), 1u);
-  EXPECT_EQ(dialogs.messages[0].text, "Erreur dans le fichier ORVEX.INI ligne 0 ; trouvé {incdir relais} (non trouvé)");
-}
-
-TEST(Startup, MissingChannelFileHalts) {
-  TempDir dir;
-  WriteBase(dir);
-  std::filesystem::remove(dir.path() / "canaux.dat");
-  ScriptedDialogs dialogs;
-  TFormPrinc form(dialogs, dir.path());
-  EXPECT_FALSE(form.FormCreate());
-  ASSERT_EQ(dialogs.messages.size(), 1u);
-  EXPECT_EQ(dialogs.messages[0].kind, MessageKind::Error);
-  EXPECT_EQ(dialogs.messages[0].text, "fichier " + dir.path().string() + "/canaux.dat non trouvé");
-}
-
-TEST(Startup, MissingConfigurationFileEndsTheProgram) {
-  TempDir dir;
-  ScriptedDialogs dialogs;
-  TFormPrinc form(dialogs, dir.path());
-  EXPECT_FALSE(form.FormCreate());
-  ASSERT_EQ(dialogs.messages.size(), 1u);
-  EXPECT_EQ(dialogs.messages[0].kind, MessageKind::Information);
-  EXPECT_EQ(dialogs.messages[0].text, "Erreur sur le fichier ORVEX.INI");
-}
-
-TEST(Startup, StartedFromAnotherDirectoryDoesNotFindTheFile) {
-  TempDir dir;
-  dir.Write("ORVEX.INI", ConfigurationText());
-  ScriptedDialogs dialogs;
-  TFormPrinc form(dialogs, dir.MakeDir("elsewhere"));
-  EXPECT_FALSE(form.FormCreate());
-  ASSERT_EQ(dialogs.messages.size(), 1u);
-  EXPECT_EQ(dialogs.messages[0].text, "Erreur sur le fichier ORVEX.INI");
-}
-
-TEST(Startup, BadValueShowsTheFailureExitWithWhatRemains) {
-  TempDir dir;
-  dir.Write("ORVEX.INI", ConfigurationText("ProtocoleGPS=COM1:4800,Z,8,1"));
-  ScriptedDialogs dialogs;
-  TFormPrinc form(dialogs, dir.path());
-  EXPECT_FALSE(form.FormCreate());
-  ASSERT_EQ(dialogs.messages.size(), 1u);
-  EXPECT_EQ(dialogs.messages[0].kind, MessageKind::Error);
-  EXPECT_EQ(dialogs.messages[0].text, "Erreur dans le fichier ORVEX.INI ligne 0 ; trouvé Z,8,1");
+TEST(Startup, HaltsWithItsMessage) {
+  const std::vector<HaltCase> cases = {
+      {"missing region", ConfigurationText(), "LIEUX/test", false, MessageKind::Error,
+       "Erreur de changement de répertoire ", true},
+      {"missing relay directory", ConfigurationText(), "Relais", false, MessageKind::Error,
+       "Erreur dans le fichier ORVEX.INI ligne 0 ; trouvé {incdir relais} (non trouvé)"},
+      {"missing channel file", ConfigurationText(), "canaux.dat", false, MessageKind::Error,
+       "fichier <base>/canaux.dat non trouvé"},
+      {"missing ORVEX.INI", "", nullptr, false, MessageKind::Information, "Erreur sur le fichier ORVEX.INI"},
+      {"started elsewhere", ConfigurationText(), nullptr, true, MessageKind::Information,
+       "Erreur sur le fichier ORVEX.INI"},
+      {"bad value", ConfigurationText("ProtocoleGPS=COM1:4800,Z,8,1"), nullptr, false, MessageKind::Error,
+       "Erreur dans le fichier ORVEX.INI ligne 0 ; trouvé Z,8,1"},
+  };
+  for (const HaltCase& c : cases) {
+    TempDir dir;
+    WriteBase(dir, c.configuration);
+    if (c.configuration.empty()) {
+      std::filesystem::remove(dir.path() / "ORVEX.INI");
+    }
+    if (c.removed != nullptr) {
+      std::filesystem::remove_all(dir.path() / c.removed);
+    }
+    ScriptedDialogs dialogs;
+    TFormPrinc form(dialogs, c.fromSubdirectory ? dir.MakeDir("elsewhere") : dir.path());
+    EXPECT_FALSE(form.FormCreate()) << c.what;
+    ASSERT_EQ(dialogs.messages.size(), 1u) << c.what;
+    EXPECT_EQ(dialogs.messages[0].kind, c.kind) << c.what;
+    std::string expected = c.message;
+    if (const auto base = expected.find("<base>"); base != std::string::npos) {
+      expected.replace(base, 6, dir.path().string());
+    }
+    const std::string& shown = dialogs.messages[0].text;
+    EXPECT_EQ(c.prefixOnly ? shown.substr(0, expected.size()) : shown, expected) << c.what;
+  }
 }
 
 }  // namespace
