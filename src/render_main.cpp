@@ -40,12 +40,21 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
   }
   QGuiApplication app(argc, argv);
+  QCoreApplication::setApplicationVersion(ORVEX_VERSION);
   orvex::RenderOptions options;
-  std::string error;
-  if (!orvex::ParseRenderOptions(std::vector<std::string>(argv + 1, argv + argc), options, error)) {
-    orvex::EchoLine(error);
-    orvex::EchoLine(orvex::kRenderUsage);
-    return 2;
+  std::string message;
+  switch (orvex::ParseRenderOptions(QCoreApplication::arguments(), options, message)) {
+    case orvex::RenderCommand::Help:
+      std::fputs(message.c_str(), stdout);
+      return 0;
+    case orvex::RenderCommand::Version:
+      std::printf("orvex-render %s\n", ORVEX_VERSION);
+      return 0;
+    case orvex::RenderCommand::Refused:
+      orvex::EchoLine("orvex-render: " + message);
+      return 2;
+    case orvex::RenderCommand::Render:
+      break;
   }
   std::error_code ec;
   const std::filesystem::path directory = std::filesystem::absolute(options.directory, ec);

@@ -1,5 +1,10 @@
 #include "app/render_options.h"
 
+#include <QCommandLineParser>
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 #include "geo/coordinate_text.h"
 
 namespace orvex {
@@ -7,6 +12,31 @@ namespace {
 
 constexpr int kMaxPictureSide = 20000;
 constexpr int kMaxZoom = 50000;
+constexpr QChar kValueJoint = u'\n';  // never inside a number or a file name given on a command line
+
+// Options followed by several values ("--centre LON LAT"). QCommandLineParser
+// takes one value per option and would read a negative latitude as an option,
+// so the values are joined into one before it sees them.
+const std::vector<std::pair<QString, int>> kMultiValueOptions = {{"--centre", 2}};
+
+QStringList JoinMultiValueOptions(const QStringList& arguments, std::string& error) {
+  QStringList joined;
+  for (qsizetype i = 0; i < arguments.size(); ++i) {
+    const auto multi = std::find_if(kMultiValueOptions.begin(), kMultiValueOptions.end(),
+                                    [&](const auto& option) { return option.first == arguments[i]; });
+    if (multi == kMultiValueOptions.end()) {
+      joined << arguments[i];
+      continue;
+    }
+    if (i + multi->second >= arguments.size()) {
+      error = multi->first.toStdString() + " needs " + std::to_string(multi->second) + " values";
+      return {};
+    }
+    joined << multi->first + "=" + arguments.mid(i + 1, multi->second).join(kValueJoint);
+    i += multi->second;
+  }
+  return joined;
+}
 
 bool ParseSize(const std::string& text, RenderOptions& options) {
   const auto x = text.find_first_of("xX");
@@ -24,58 +54,76 @@ bool ParseSize(const std::string& text, RenderOptions& options) {
   return true;
 }
 
-}  // namespace
-
-bool ParseRenderOptions(const std::vector<std::string>& arguments, RenderOptions& options, std::string& error) {
-  std::vector<std::string> positional;
-  for (std::size_t i = 0; i < arguments.size(); ++i) {
-    const std::string& argument = arguments[i];
-    const auto value = [&](std::size_t offset) -> const std::string* {
-      return i + offset < arguments.size() ? &arguments[i + offset] : nullptr;
-    };
-    if (argument == "--size") {
-      if (value(1) == nullptr || !ParseSize(*value(1), options)) {
-        error = "--size needs WIDTHxHEIGHT, each 1.." + std::to_string(kMaxPictureSide);
-        return false;
-      }
-      ++i;
-    } else if (argument == "--zoom") {
-      int zoom = 0;
-      if (value(1) == nullptr || !ParseInteger(*value(1), zoom) || zoom < 1 || zoom > kMaxZoom) {
-        error = "--zoom needs a whole number from 1 to " + std::to_string(kMaxZoom);
-        return false;
-      }
-      options.zoom = zoom;
-      ++i;
-    } else if (argument == "--centre") {
-      double lon = 0;
-      double lat = 0;
-      if (value(2) == nullptr || !ParseDecimal(CommaToPoint(*value(1)), lon) ||
-          !ParseDecimal(CommaToPoint(*value(2)), lat) || lon < -180 || lon > 180 || lat < -90 || lat > 90) {
-        error = "--centre needs a longitude (-180..180) and a latitude (-90..90) in decimal degrees";
-        return false;
-      }
-      options.centreLongitude = lon;
-      options.centreLatitude = lat;
-      i += 2;
-    } else if (argument == "--globe") {
-      options.globe = true;
-    } else if (argument == "--grid") {
-      options.grid = true;
-    } else if (argument.starts_with("--")) {
-      error = "unknown option " + argument;
-      return false;
-    } else {
-      positional.push_back(argument);
-    }
-  }
-  if (positional.size() != 2) {
-    error = kRenderUsage;
+bool ParseCentre(const QString& value, RenderOptions& options) {
+  const QStringList parts = value.split(kValueJoint);
+  double lon = 0;
+  double lat = 0;
+  if (parts.size() != 2 || !ParseDecimal(CommaToPoint(parts[0].toStdString()), lon) ||
+      !ParseDecimal(CommaToPoint(parts[1].toStdString()), lat) || lon < -180 || lon > 180 || lat < -90 || lat > 90) {
     return false;
   }
-  options.directory = positional[0];
-  options.output = positional[1];
+  options.centreLongitude = lon;
+  options.centreLatitude = lat;
   return true;
+}
+
+}  // namespace
+
+RenderCommand ParseRenderOptions(const QStringList& arguments, RenderOptions& options, std::string& message) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription("Draws the start view of an ORVEX.INI directory as a PNG picture.");
+  const QCommandLineOption help = parser.addHelpOption();
+  const QCommandLineOption version = parser.addVersionOption();
+  parser.addPositionalArgument("DIRECTORY", "Directory holding ORVEX.INI and the region data.");
+  parser.addPositionalArgument("OUTPUT", "PNG file to write.");
+  const QCommandLineOption size("size", "Picture size, each side 1 to 20000 (default 1280x800).", "WxH");
+  const QCommandLineOption zoom("zoom", "Zoom, 1 to 50000 (default: ZoomDemarre).", "Z");
+  const QCommandLineOption centre("centre", "Map centre in decimal degrees (two values).", "LON LAT");
+  const QCommandLineOption globe("globe", "Globe view instead of the plane map.");
+  const QCommandLineOption grid("grid", "Draw the Maidenhead locator grid.");
+  parser.addOptions({size, zoom, centre, globe, grid});
+
+  const QStringList joined = JoinMultiValueOptions(arguments, message);
+  if (joined.isEmpty()) {
+    return RenderCommand::Refused;
+  }
+  if (!parser.parse(joined)) {
+    message = parser.errorText().toStdString();
+    return RenderCommand::Refused;
+  }
+  if (parser.isSet(help)) {
+    message = parser.helpText().toStdString();
+    return RenderCommand::Help;
+  }
+  if (parser.isSet(version)) {
+    return RenderCommand::Version;
+  }
+  if (parser.isSet(size) && !ParseSize(parser.value(size).toStdString(), options)) {
+    message = "--size needs WIDTHxHEIGHT, each 1.." + std::to_string(kMaxPictureSide);
+    return RenderCommand::Refused;
+  }
+  if (parser.isSet(zoom)) {
+    int value = 0;
+    if (!ParseInteger(parser.value(zoom).toStdString(), value) || value < 1 || value > kMaxZoom) {
+      message = "--zoom needs a whole number from 1 to " + std::to_string(kMaxZoom);
+      return RenderCommand::Refused;
+    }
+    options.zoom = value;
+  }
+  if (parser.isSet(centre) && !ParseCentre(parser.value(centre), options)) {
+    message = "--centre needs a longitude (-180..180) and a latitude (-90..90) in decimal degrees";
+    return RenderCommand::Refused;
+  }
+  options.globe = parser.isSet(globe);
+  options.grid = parser.isSet(grid);
+  const QStringList positional = parser.positionalArguments();
+  if (positional.size() != 2) {
+    message = "expected DIRECTORY and OUTPUT.png (see --help)";
+    return RenderCommand::Refused;
+  }
+  options.directory = positional[0].toStdString();
+  options.output = positional[1].toStdString();
+  return RenderCommand::Render;
 }
 
 }  // namespace orvex

@@ -1,8 +1,8 @@
 #pragma once
 // Command line of orvex-render, the headless map exporter.
+#include <QStringList>
 #include <optional>
 #include <string>
-#include <vector>
 
 namespace orvex {
 
@@ -18,10 +18,10 @@ struct RenderOptions {
   bool grid = false;
 };
 
-inline constexpr const char* kRenderUsage =
-    "usage: orvex-render DIRECTORY OUTPUT.png [--size WxH] [--zoom Z] [--centre LON LAT] [--globe] [--grid]";
+enum class RenderCommand { Render, Help, Version, Refused };
 
-// False with a message on a bad command line.
-bool ParseRenderOptions(const std::vector<std::string>& arguments, RenderOptions& options, std::string& error);
+// `arguments` as the program got them, its own name first. Help gives the
+// usage text in `message`, Refused the reason.
+RenderCommand ParseRenderOptions(const QStringList& arguments, RenderOptions& options, std::string& message);
 
 }  // namespace orvex

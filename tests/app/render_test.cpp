@@ -64,12 +64,24 @@ TEST(OrvexRender, BrokenDirectoriesAndOptionsFailWithAMessage) {
   EXPECT_FALSE(std::filesystem::exists(dir.path() / "map.png"));
 }
 
+TEST(OrvexRender, HelpAndVersionOnStandardOutput) {
+  for (const char* option : {"--help", "--version"}) {
+    QProcess process;
+    process.start(ORVEX_RENDER_PROGRAM, {option});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), 0) << option;
+    const QString output = QString::fromUtf8(process.readAllStandardOutput());
+    EXPECT_TRUE(output.contains(std::string_view(option) == "--help" ? "--centre" : "orvex-render 0.")) << option;
+  }
+}
+
 TEST(RenderOptions, ParsesAndRefuses) {
   RenderOptions options;
   std::string error;
-  ASSERT_TRUE(ParseRenderOptions({"dir", "out.png", "--size", "800x600", "--zoom", "2000", "--centre", "6,13", "-49.5",
-                                  "--globe", "--grid"},
-                                 options, error))
+  ASSERT_EQ(ParseRenderOptions({"orvex-render", "dir", "out.png", "--size", "800x600", "--zoom", "2000", "--centre",
+                                "6,13", "-49.5", "--globe", "--grid"},
+                               options, error),
+            RenderCommand::Render)
       << error;
   EXPECT_EQ(options.width, 800);
   EXPECT_EQ(options.height, 600);
@@ -77,12 +89,14 @@ TEST(RenderOptions, ParsesAndRefuses) {
   EXPECT_DOUBLE_EQ(*options.centreLongitude, 6.13);
   EXPECT_DOUBLE_EQ(*options.centreLatitude, -49.5);
   EXPECT_TRUE(options.globe && options.grid);
-  for (const std::vector<std::string>& bad :
-       {std::vector<std::string>{"dir"}, {"dir", "out", "extra"}, {"dir", "out", "--size", "800"},
-        {"dir", "out", "--size", "0x10"}, {"dir", "out", "--zoom", "50001"}, {"dir", "out", "--centre", "200", "0"},
-        {"dir", "out", "--centre", "6"}, {"dir", "out", "--bogus"}}) {
+  EXPECT_EQ(options.directory, "dir");
+  for (const QStringList& bad :
+       {QStringList{"dir"}, {"dir", "out", "extra"}, {"dir", "out", "--size", "800"}, {"dir", "out", "--size", "0x10"},
+        {"dir", "out", "--zoom", "50001"}, {"dir", "out", "--centre", "200", "0"}, {"dir", "out", "--centre", "6"},
+        {"dir", "out", "--bogus"}}) {
     RenderOptions refused;
-    EXPECT_FALSE(ParseRenderOptions(bad, refused, error)) << bad.back();
+    EXPECT_EQ(ParseRenderOptions(QStringList{"orvex-render"} + bad, refused, error), RenderCommand::Refused)
+        << bad.join(' ').toStdString();
   }
 }
 

@@ -1,0 +1,40 @@
+#pragma once
+// The one way the program saves a file: the bytes go to a temporary file in
+// the same directory, are flushed to the disk, and the temporary file is then
+// renamed over the old one. A full disk, a crash or a power cut in the middle
+// leaves the old file whole; no reader ever sees half a file.
+#include <filesystem>
+#include <string_view>
+
+namespace orvex {
+
+class AtomicFileWriter {
+ public:
+  // Creates the temporary file beside `file`; status() is the system's error
+  // number when that fails (the old file is then untouched).
+  explicit AtomicFileWriter(const std::filesystem::path& file);
+  // Not committed: the temporary file is removed, the old file stays.
+  ~AtomicFileWriter();
+  AtomicFileWriter(const AtomicFileWriter&) = delete;
+  AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+
+  // False once any write has failed; later writes do nothing.
+  bool Write(std::string_view bytes);
+  // Flushes, renames over the target and flushes the directory entry.
+  // 0 on success, else the first error met (the old file then stays).
+  int Commit();
+  int status() const { return status_; }
+
+ private:
+  void Discard();
+
+  std::filesystem::path file_;
+  std::filesystem::path temporary_;
+  int descriptor_ = -1;
+  int status_ = 0;
+};
+
+// The whole file in one call: 0 on success, else the system's error number.
+int WriteFileAtomically(const std::filesystem::path& file, std::string_view bytes);
+
+}  // namespace orvex
