@@ -1,9 +1,11 @@
 #include "database/city_file.h"
 
 #include "database/data_file.h"
+#include "database/data_file_writer.h"
 #include "database/fast_coordinate.h"
 #include "database/leading_integer.h"
 #include "geo/coordinate_text.h"
+#include "platform/atomic_file.h"
 
 namespace orvex {
 namespace {
@@ -38,6 +40,21 @@ int CompileVilles(const std::filesystem::path& file, std::string_view nomFichier
       elements.push_back(LitVille(ToFixed(CoordonneeTexte(line.substr(0, comma))), line.substr(comma + 1)));
     }
   });
+}
+
+int EcritVilles(const std::filesystem::path& file, const TFichierLieux<TVille>& fichier) {
+  std::string texte = LigneEnTete("Fichier des villes", file);
+  for (const char* ligne : {"/ Latitude, Longitude, Nom, Zoom d'apparition,",
+                            "/ 0=Affiche nom en dessous 1=au dessus, Diam ville en degrés",
+                            "/ NB. Latitude négative au sud, Longitude négative à l'ouest", "/"}) {
+    texte += LigneTexte(ligne);
+  }
+  for (const TVille& ville : fichier.Elements) {
+    texte += SavedDegreesText(FromFixed(ville.Lt)) + ',' + SavedDegreesText(FromFixed(ville.Lg)) + ',' + ville.Nom +
+             ',' + std::to_string(ville.Zoom) + ',' + (ville.NomDessous ? "0," : "1,") +
+             std::to_string(ville.Diametre) + std::string(kFinDeLigne);
+  }
+  return WriteFileAtomically(file, texte);
 }
 
 }  // namespace orvex

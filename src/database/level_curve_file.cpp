@@ -3,8 +3,11 @@
 #include <algorithm>
 
 #include "database/data_file.h"
+#include "database/data_file_writer.h"
 #include "database/fast_coordinate.h"
 #include "database/leading_integer.h"
+#include "geo/coordinate_text.h"
+#include "platform/atomic_file.h"
 
 namespace orvex {
 namespace {
@@ -54,6 +57,28 @@ int CompileNiveaux(const std::filesystem::path& file, std::string_view nomFichie
       }
     } while (!fichier.Eof());
   });
+}
+
+int EcritNiveaux(const std::filesystem::path& file, const TFichierLieux<TCourbeNiveau>& fichier) {
+  std::string texte = LigneEnTete("Fichier des courbes de niveaux", file);
+  for (const char* ligne : {"/ Nombre de points de la courbe", "/ Altitude de la courbe en mètres",
+                            "/ Liste des points de la courbe (lt,lg)", "/"}) {
+    texte += LigneTexte(ligne);
+  }
+  for (std::size_t k = 0; k < fichier.Elements.size(); ++k) {
+    const TCourbeNiveau& courbe = fichier.Elements[k];
+    if (courbe.NbPoints() < kMinimumCourbe || courbe.Altitude < kMinimumCourbe) {
+      continue;
+    }
+    texte += LigneTexte("/ Courbe n°" + std::to_string(k));
+    texte += LigneTexte(std::to_string(courbe.NbPoints()));
+    texte += LigneTexte(std::to_string(courbe.Altitude));
+    for (const TPointLtLg& point : courbe.Points) {
+      texte += SavedDegreesText(FromFixed(point.Lt)) + ',' + SavedDegreesText(FromFixed(point.Lg)) +
+               std::string(kFinDeLigne);
+    }
+  }
+  return WriteFileAtomically(file, texte);
 }
 
 }  // namespace orvex

@@ -1,9 +1,11 @@
 #include "database/om_file.h"
 
 #include "database/data_file.h"
+#include "database/data_file_writer.h"
 #include "database/fast_coordinate.h"
 #include "database/leading_integer.h"
 #include "geo/coordinate_text.h"
+#include "platform/atomic_file.h"
 
 namespace orvex {
 
@@ -21,6 +23,18 @@ int CompileOM(const std::filesystem::path& file, std::string_view nomFichier, TT
       om.Altitude = EntierEnTete(reste);
     }
   });
+}
+
+// Truncated seconds would move a station south-west by a second at every
+// save: a position read from whole seconds is stored to 1/16384 degree and
+// may lie just below its second.
+int EcritOM(const std::filesystem::path& file, const TFichierLieux<TOM>& fichier) {
+  std::string texte = LigneEnTete("Fichier des OM", file) + LigneTexte("/");
+  for (const TOM& om : fichier.Elements) {
+    texte += LatitudeToSavedText(FromFixed(om.Lt)) + ',' + LongitudeToSavedText(FromFixed(om.Lg)) + ',' +
+             om.Indicatif + ',' + std::to_string(om.Altitude) + std::string(kFinDeLigne);
+  }
+  return WriteFileAtomically(file, texte);
 }
 
 }  // namespace orvex

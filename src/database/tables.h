@@ -15,12 +15,14 @@ namespace orvex {
 struct TPointLgLt {
   FixedDegree Lg = 0;
   FixedDegree Lt = 0;
+  bool operator==(const TPointLgLt&) const = default;
 };
 
 // Structure and level-curve point: latitude first.
 struct TPointLtLg {
   FixedDegree Lt = 0;
   FixedDegree Lg = 0;
+  bool operator==(const TPointLtLg&) const = default;
 };
 
 static_assert(sizeof(TPointLgLt) == 8 && sizeof(TPointLtLg) == 8, "a point must stay two 32-bit integers");
@@ -32,6 +34,7 @@ struct TVille {
   std::int32_t Zoom = 0;    // drawn when the map zoom exceeds it, always when 0
   bool NomDessous = true;   // name below the circle (false: above)
   std::int32_t Diametre = 100;
+  bool operator==(const TVille&) const = default;
 };
 
 struct TStructure {
@@ -45,6 +48,7 @@ struct TStructure {
 struct TCourbeNiveau {
   std::int32_t Altitude = 0;  // metres
   std::vector<TPointLtLg> Points;
+  bool operator==(const TCourbeNiveau&) const = default;
 
   std::int32_t NbPoints() const { return static_cast<std::int32_t>(Points.size()); }
 };
@@ -54,6 +58,7 @@ struct TOM {
   FixedDegree Lt = 0;
   std::int32_t Altitude = 0;  // metres
   std::string Indicatif;      // call sign, Windows-1252 bytes
+  bool operator==(const TOM&) const = default;
 };
 
 // The records read from one data file.
@@ -61,6 +66,7 @@ template <typename T>
 struct TFichierLieux {
   std::string NomFichier;  // upper-cased file name as matched, no path
   std::vector<T> Elements;
+  bool operator==(const TFichierLieux&) const = default;
 
   std::int32_t NbElements() const { return static_cast<std::int32_t>(Elements.size()); }
 };

@@ -1,5 +1,6 @@
 #include "geo/coordinate_text.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -104,6 +105,46 @@ std::string DegreesToDms(double value) {
 std::string LongitudeToText(double longitude) { return DegreesToDms(longitude) + (longitude >= 0 ? "E" : "O"); }
 
 std::string LatitudeToText(double latitude) { return DegreesToDms(latitude) + (latitude >= 0 ? "N" : "S"); }
+
+namespace {
+
+constexpr int kSavedDecimals = 5;
+constexpr int kSavedSignificantDigits = 7;
+constexpr long long kSecondsPerDegree = 3600;
+
+// Whole seconds from integers: the degrees of a stored position lie up to a
+// tenth of a second either side of the second they were read from.
+std::string RoundedDms(double value, const char* positive, const char* negative) {
+  const long long seconds = std::llround(value * kSecondsPerDegree);
+  const long long a = seconds < 0 ? -seconds : seconds;
+  std::string text = TwoDigits(a / kSecondsPerDegree);
+  text += kDegreeSign;
+  text += TwoDigits(a / 60 % 60) + "'";
+  text += TwoDigits(a % 60) + "\"";
+  return text + (seconds < 0 ? negative : positive);
+}
+
+int IntegerDigits(double magnitude) {
+  return magnitude >= 1 ? static_cast<int>(std::floor(std::log10(magnitude))) + 1 : 0;
+}
+
+}  // namespace
+
+std::string LongitudeToSavedText(double longitude) { return RoundedDms(longitude, "E", "O"); }
+
+std::string LatitudeToSavedText(double latitude) { return RoundedDms(latitude, "N", "S"); }
+
+std::string SavedDegreesText(double degrees) {
+  const int decimals = std::clamp(kSavedSignificantDigits - IntegerDigits(std::fabs(degrees)), 0, kSavedDecimals);
+  std::array<char, 64> buffer{};
+  const auto result =
+      std::to_chars(buffer.data(), buffer.data() + buffer.size(), degrees, std::chars_format::fixed, decimals);
+  std::string text(buffer.data(), result.ptr);
+  if (decimals == 0) {
+    text += '.';
+  }
+  return text.append(static_cast<std::size_t>(kSavedDecimals - decimals), '0');
+}
 
 double DmsToDegrees(std::string_view text) {
   std::size_t p = text.find(kDegreeSign);

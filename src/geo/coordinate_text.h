@@ -14,6 +14,14 @@ std::string TwoDigits(long long value);
 std::string DegreesToDms(double value);
 std::string LongitudeToText(double longitude);
 std::string LatitudeToText(double latitude);
+// The same texts rounded to the nearest whole second rather than truncated:
+// what the data files store, so that reading a saved position back and saving
+// it again gives the same text.
+std::string LongitudeToSavedText(double longitude);
+std::string LatitudeToSavedText(double latitude);
+// Decimal degrees as the data files store them: rounded to 7 significant
+// digits, at most 5 decimals, padded to 5 with zeros, "." as separator.
+std::string SavedDegreesText(double degrees);
 
 // Unreadable text gives 0.
 double DmsToDegrees(std::string_view text);

@@ -19,13 +19,7 @@
 namespace orvex {
 namespace {
 
-constexpr int kDecimals = 5;
-constexpr int kSignificantDigits = 7;
 constexpr double kLatitudeLimit = 90;
-
-int IntegerDigits(double magnitude) {
-  return magnitude >= 1 ? static_cast<int>(std::floor(std::log10(magnitude))) + 1 : 0;
-}
 
 std::string HeaderLine(const std::filesystem::path& file) {
   std::error_code ec;
@@ -51,17 +45,7 @@ int WriteAll(std::FILE* file, const std::vector<DrawnPoint>& trace, const std::s
 
 }  // namespace
 
-std::string TraceCoordinateText(double degrees) {
-  const int decimals = std::clamp(kSignificantDigits - IntegerDigits(std::fabs(degrees)), 0, kDecimals);
-  std::array<char, 64> buffer{};
-  const auto result =
-      std::to_chars(buffer.data(), buffer.data() + buffer.size(), degrees, std::chars_format::fixed, decimals);
-  std::string text(buffer.data(), result.ptr);
-  if (decimals == 0) {
-    text += '.';
-  }
-  return text.append(static_cast<std::size_t>(kDecimals - decimals), '0');
-}
+std::string TraceCoordinateText(double degrees) { return SavedDegreesText(degrees); }
 
 int WriteTraceFile(const std::filesystem::path& file, const std::vector<DrawnPoint>& trace) {
   errno = 0;
