@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "app/ui/form_princ.h"
+#include "app/ui/session_end.h"
 #include "platform/ui/qt_dialogs.h"
 
 int main(int argc, char** argv) {
@@ -21,5 +22,6 @@ int main(int argc, char** argv) {
     form.setGeometry(screen->availableGeometry());
   }
   form.showMaximized();
+  orvex::CloseOnSessionEnd(form);
   return QApplication::exec();
 }

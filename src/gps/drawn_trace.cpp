@@ -1,10 +1,6 @@
 #include "gps/drawn_trace.h"
 
-#include <algorithm>
-#include <array>
 #include <cerrno>
-#include <charconv>
-#include <cmath>
 #include <memory>
 #include <string_view>
 #include <system_error>

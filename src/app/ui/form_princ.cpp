@@ -8,6 +8,7 @@
 #include <QScreen>
 
 #include "app/map_scene.h"
+#include "app/save_edits.h"
 #include "app/startup.h"
 #include "app/ui/form_debug.h"
 #include "app/ui/map_picture.h"
@@ -280,6 +281,18 @@ void TFormPrinc::Quitter1Click() {
   close();
 }
 
-void TFormPrinc::closeEvent(QCloseEvent* event) { event->accept(); }
+void TFormPrinc::FormClose() {
+  if (closed_) {
+    return;
+  }
+  closed_ = true;
+  Timer1->stop();
+  FermeProgramme(state_, dialogs_);
+}
+
+void TFormPrinc::closeEvent(QCloseEvent* event) {
+  FormClose();
+  event->accept();
+}
 
 }  // namespace orvex

@@ -33,6 +33,9 @@ class TFormPrinc : public QMainWindow {
   // The start-up sequence. False when the program must end (the message was
   // already shown); the caller then exits with a non-zero status.
   bool FormCreate();
+  // The closing steps (trace files closed, edits offered for saving), run
+  // once however the window or the session ends.
+  void FormClose();
 
   ProgramState& State() { return state_; }
   const QImage& Picture() const { return canvas_.Image(); }
@@ -121,6 +124,7 @@ class TFormPrinc : public QMainWindow {
   QSize rememberedPictureSize_;
   std::unique_ptr<TFormDebug> formDebug_;
   std::unique_ptr<PointerHandlers> pointerHandlers_;
+  bool closed_ = false;
 };
 
 }  // namespace orvex
