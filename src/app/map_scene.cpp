@@ -19,9 +19,17 @@ MapScene MakeMapScene(ProgramState& state, Canvas& canvas, ReliefHooks hooks) {
   scene.reliefLayer = [&state, &canvas, hooks = std::move(hooks)] {
     SceneRelief relief(canvas, state.projection, state.tables.TableNiveaux, state.dalle, state.display,
                        state.matrice);
+    relief.creationCourbe = state.curveEditing.Creation;
+    relief.editionCourbe = state.curveEditing.Edition;
     relief.repeint = hooks.repaint;
     relief.info = hooks.info;
     DessineRelief(relief);
+  };
+  // The selected point's screen place and the segments of the curve being
+  // created are gone with the old picture.
+  scene.afterRedraw = [&state] {
+    state.curveEditing.SelectedAltitude = 0;
+    state.curveEditing.CreationSegments.clear();
   };
   return scene;
 }

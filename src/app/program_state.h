@@ -11,6 +11,8 @@
 #include "gps/aprs_station_table.h"
 #include "gps/position_handler.h"
 #include "gps/trace_table.h"
+#include "mapview/city_entry.h"
+#include "mapview/curve_editing.h"
 #include "mapview/display_options.h"
 #include "mapview/redraw.h"
 #include "terrain/dalles.h"
@@ -39,6 +41,8 @@ struct ProgramState {
   AprsStationTable stations;
   std::vector<LabelledPoint> stationPoints;  // what the station layer draws
   MatriceEcran matrice;  // the grid as last projected, kept for the 3D views
+  CurveEditing curveEditing;  // level curves edited with the mouse
+  CityEntry cityEntry;        // a city being drawn on the map
   // Whether the tile-fabrication menu entries are shown (a level-curve file was read).
   bool FabricationDallesPossible = false;
   int PourcentExpansion = 100;

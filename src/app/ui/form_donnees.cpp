@@ -24,7 +24,11 @@ TFormDonnees::TFormDonnees(Dialogs& dialogs, EntreeDonnees mode, DonneesPointeur
   setObjectName("FormDonnees");
   setWindowTitle(QString::fromUtf8("Introduction de données"));
   BuildControls();
-  ShowEntryFields();
+  if (mode_ == EntreeDonnees::Ville) {
+    ShowCityFields();
+  } else {
+    ShowEntryFields();
+  }
 }
 
 void TFormDonnees::BuildControls() {
@@ -43,20 +47,22 @@ void TFormDonnees::BuildControls() {
 
   auto* grid = new QGridLayout(this);
   grid->addWidget(Label1, 0, 0);
-  grid->addWidget(ComboFichier, 0, 1);
-  grid->addWidget(Intro1, 0, 2);
+  grid->addWidget(Intro1, 0, 1);
   grid->addWidget(Label2, 1, 0);
-  grid->addWidget(Intro2, 1, 2);
+  grid->addWidget(Intro2, 1, 1);
   grid->addWidget(Label3, 2, 0);
-  grid->addWidget(Intro3, 2, 2);
+  grid->addWidget(Intro3, 2, 1);
+  grid->addWidget(ComboFichier, 2, 1);
   grid->addWidget(Label4, 3, 0);
-  grid->addWidget(Intro4, 3, 2);
-  grid->addWidget(IntroMsg, 4, 0, 1, 3);
-  grid->addWidget(BoutonOkIntro, 5, 0, 1, 3, Qt::AlignHCenter);
+  grid->addWidget(Intro4, 3, 1);
+  grid->addWidget(IntroMsg, 4, 0, 1, 2);
+  grid->addWidget(BoutonOkIntro, 5, 0, 1, 2, Qt::AlignHCenter);
 
   connect(BoutonOkIntro, &QPushButton::clicked, this, &TFormDonnees::BoutonOkIntroClick);
-  connect(Intro1, &QLineEdit::textEdited, this, [this] { IntroMsg->setText(QStringLiteral("Exemple : JO10XG")); });
-  connect(Intro2, &QLineEdit::textEdited, this, [this] { IntroMsg->setText(QStringLiteral("Exemple : 10000")); });
+  if (mode_ != EntreeDonnees::Ville) {
+    connect(Intro1, &QLineEdit::textEdited, this, [this] { IntroMsg->setText(QStringLiteral("Exemple : JO10XG")); });
+    connect(Intro2, &QLineEdit::textEdited, this, [this] { IntroMsg->setText(QStringLiteral("Exemple : 10000")); });
+  }
 }
 
 void TFormDonnees::ShowEntryFields() {
@@ -70,11 +76,34 @@ void TFormDonnees::ShowEntryFields() {
   }
 }
 
+// The file list sits beside "Stocker dans fichier"; the typed zoom is not
+// used: the dragged circle gives the city's zoom.
+void TFormDonnees::ShowCityFields() {
+  setWindowTitle(QString::fromUtf8("Données de la nouvelle ville"));
+  Label1->setText(QStringLiteral("Nom de la ville"));
+  Label2->setText(QString::fromUtf8("Zoom d'apparition"));
+  Label3->setText(QStringLiteral("Stocker dans fichier"));
+  for (QWidget* unused : {static_cast<QWidget*>(Label4), static_cast<QWidget*>(Intro3),
+                          static_cast<QWidget*>(Intro4)}) {
+    unused->hide();
+  }
+  SetFichiersVilles({});
+  Intro1->setMinimumWidth(170);
+  IntroMsg->setText(QStringLiteral("Introduisez les données"));
+}
+
+void TFormDonnees::SetFichiersVilles(const QStringList& fichiers) {
+  ComboFichier->clear();
+  ComboFichier->addItems(fichiers);
+  ComboFichier->addItem(QStringLiteral("(nouveau fichier)"));
+  ComboFichier->setCurrentIndex(0);
+}
+
 // The fields are filled when the dialog shows, not at every repaint, so that
 // a repaint never throws away what the user typed.
 void TFormDonnees::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  Intro1->setText(valeurs_.locator);
+  Intro1->setText(mode_ == EntreeDonnees::Ville ? QString() : valeurs_.locator);
   Intro2->setText(valeurs_.zoom);
   (mode_ == EntreeDonnees::ZoomFirst ? Intro2 : Intro1)->setFocus();
 }
@@ -94,6 +123,15 @@ void TFormDonnees::Refuse(const char* message) {
 }
 
 void TFormDonnees::BoutonOkIntroClick() {
+  if (mode_ == EntreeDonnees::Ville) {
+    // A comma would end the name in the city file and shift the fields after it.
+    if (Intro1->text().contains(QLatin1Char(','))) {
+      Refuse("Le nom de la ville ne peut contenir de virgule");
+      return;
+    }
+    accept();
+    return;
+  }
   if (!valeurs_.spherical && !LocatorEntryValid(FromQString(Intro1->text()))) {
     Refuse("Le QRA locotor est incorrect");
     return;

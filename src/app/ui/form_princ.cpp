@@ -10,6 +10,7 @@
 #include "app/map_scene.h"
 #include "app/save_edits.h"
 #include "app/startup.h"
+#include "app/ui/edit_handlers.h"
 #include "app/ui/form_debug.h"
 #include "app/ui/map_picture.h"
 #include "app/ui/pointer_handlers.h"
@@ -71,6 +72,7 @@ TFormPrinc::TFormPrinc(Dialogs& dialogs, std::filesystem::path startDirectory, Q
   Timer1->setInterval(1000);
   connect(Timer1, &QTimer::timeout, this, &TFormPrinc::Timer1Timer);
   pointerHandlers_ = std::make_unique<PointerHandlers>(*this);
+  editHandlers_ = std::make_unique<EditHandlers>(*this);
   BuildTerrainMenu();
 }
 
@@ -239,6 +241,7 @@ MapScene TFormPrinc::Scene() {
   MapScene scene = MakeMapScene(state_, canvas_, std::move(relief));
   scene.zoomLabel = [this](std::int32_t zoom) { ZoomGP1->setText(QString::number(zoom)); };
   scene.pointerLabels = [this] { pointerHandlers_->RefreshPointerLabels(); };
+  scene.menuAjouterVilles = editHandlers_->CityEntryTicked();
   return scene;
 }
 

@@ -23,6 +23,7 @@ namespace orvex {
 class MapPicture;
 class TFormDebug;
 class PointerHandlers;
+class EditHandlers;
 
 class TFormPrinc : public QMainWindow {
   Q_OBJECT
@@ -48,6 +49,8 @@ class TFormPrinc : public QMainWindow {
   Dialogs& UserDialogs() { return dialogs_; }
   // The pointer, keyboard and navigation handlers.
   PointerHandlers& Pointer() { return *pointerHandlers_; }
+  // The level-curve and city editing commands.
+  EditHandlers& Edits() { return *editHandlers_; }
 
   // Widgets named as the program's handlers know them.
   QScrollArea* ScrollBox1 = nullptr;
@@ -124,6 +127,7 @@ class TFormPrinc : public QMainWindow {
   QSize rememberedPictureSize_;
   std::unique_ptr<TFormDebug> formDebug_;
   std::unique_ptr<PointerHandlers> pointerHandlers_;
+  std::unique_ptr<EditHandlers> editHandlers_;
   bool closed_ = false;
 };
 

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 
+#include "app/ui/edit_handlers.h"
 #include "app/ui/form_princ.h"
 #include "app/ui/map_picture.h"
 #include "geo/coordinate_text.h"
@@ -153,14 +154,20 @@ void PointerHandlers::ConnectPicture() {
   MapPicture* picture = form_.ImageCarte;
   picture->setFocusPolicy(Qt::StrongFocus);
   picture->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(picture, &QWidget::customContextMenuRequested, this,
-          [this, picture](const QPoint& at) { PopupMenuGeneral->popup(picture->mapToGlobal(at)); });
+  connect(picture, &QWidget::customContextMenuRequested, this, [this, picture](const QPoint& at) {
+    if (QMenu* menu = form_.Edits().MapMenu()) {
+      menu->popup(picture->mapToGlobal(at));
+    }
+  });
   connect(picture, &MapPicture::MouseMoved, this, &PointerHandlers::ImageCarteMouseMove);
-  connect(picture, &MapPicture::MousePressed, this,
-          [this](int, int, Qt::MouseButton button) { clickPending_ = button == Qt::LeftButton; });
+  connect(picture, &MapPicture::MousePressed, this, [this](int x, int y, Qt::MouseButton button) {
+    clickPending_ = button == Qt::LeftButton;
+    form_.Edits().ImageCarteMouseDown(x, y, button);
+  });
   connect(picture, &MapPicture::MouseReleased, this, [this, picture](int x, int y, Qt::MouseButton button) {
     const bool click = clickPending_ && button == Qt::LeftButton && picture->rect().contains(x, y);
     clickPending_ = false;
+    form_.Edits().ImageCarteMouseUp(button);
     if (click) {
       ImageCarteClick();
     }
@@ -191,12 +198,7 @@ bool PointerHandlers::eventFilter(QObject* watched, QEvent* event) {
 
 PointerScene PointerHandlers::Scene() {
   ProgramState& state = form_.State();
-  return PointerScene{form_.MapCanvas(), state.projection, state.redraw, interaction_, MenuTicked("MenuAjoutervilles")};
-}
-
-bool PointerHandlers::MenuTicked(const char* name) const {
-  const auto* item = form_.findChild<QAction*>(name);
-  return item != nullptr && item->isChecked();
+  return PointerScene{form_.MapCanvas(), state.projection, state.redraw, interaction_, form_.Edits().CityEntryTicked()};
 }
 
 void PointerHandlers::ShowPointerLabels(const PointerLabelTexts& texts) {
@@ -221,9 +223,13 @@ void PointerHandlers::ImageCarteMouseMove(int x, int y) {
   PointerScene scene = Scene();
   EraseRubberBand(scene);
   ShowPointerLabels(TrackPointer(scene, x, y));
+  if (form_.Edits().CurveEditMove()) {
+    return;
+  }
   if (const std::optional<MeasureTexts> texts = DrawRubberBand(scene)) {
     ShowMeasure(*texts);
   }
+  form_.Edits().CityDragMove(x, y);
   form_.ImageCarte->update();
   if (interaction_.NavigateMode) {
     Navigate(x, y);
@@ -254,6 +260,9 @@ void PointerHandlers::ImageCarteClick() {
   ProgramState& state = form_.State();
   ProjectionState& p = state.projection;
   PointerInteraction& s = interaction_;
+  if (form_.Edits().CreationClick()) {
+    return;
+  }
   if (!p.NoRotation) {
     return;
   }
@@ -280,7 +289,7 @@ void PointerHandlers::ImageCarteClick() {
     form_.RequestRedraw();
     return;
   }
-  if (p.Spherical || MenuTicked("MenuAjoutervilles")) {
+  if (p.Spherical || form_.Edits().EditModeTicked() || form_.Edits().CityEntryTicked()) {
     return;
   }
   StartMeasure(s);
@@ -296,6 +305,9 @@ void PointerHandlers::ImageCarteClick() {
 }
 
 void PointerHandlers::ImageCarteDblClick() {
+  if (form_.Edits().CurveModeTicked()) {
+    return;
+  }
   StopMeasure(interaction_, form_.State().redraw);
   interaction_.CumulativeDistance = 0;
 }
@@ -347,9 +359,13 @@ bool PointerHandlers::FormKeyPress(QChar key) {
         form_.RequestRedraw();
       }
       return true;
+    case kBackspace:
+      form_.Edits().CreationBackspace();
+      return true;
     case kEscape:
       interaction_.CumulativeDistance = 0;
       form_.DistTotGP2->setText(DistanceText(interaction_.CumulativeDistance));
+      form_.Edits().CreationEscape();
       return true;
     default:
       return false;

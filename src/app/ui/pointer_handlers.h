@@ -96,9 +96,6 @@ class PointerHandlers : public QObject {
   // Opens the data-entry dialog; true when it closed on valid data, which is
   // then in the zoom and locator labels.
   bool EnterLocatorAndZoom(EntreeDonnees mode);
-  // The check mark of a main-window menu item found by name; false while
-  // that item does not exist.
-  bool MenuTicked(const char* name) const;
 
   TFormPrinc& form_;
   PointerInteraction interaction_;
