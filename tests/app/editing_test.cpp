@@ -266,6 +266,9 @@ TEST_F(EditingForm, ACityIsAddedByItsPlaceAndCircle) {
   for (const auto& c : cases) {
     WhenDialogOpens<TFormDonnees>([&c](TFormDonnees& d) {
       EXPECT_EQ(d.windowTitle(), QString::fromUtf8("Données de la nouvelle ville"));
+      EXPECT_EQ(QStringList({d.Label1->text(), d.Label2->text(), d.Label3->text(), d.IntroMsg->text(), d.Intro1->text()})
+                    .join('|'),
+                QString::fromUtf8("Nom de la ville|Zoom d'apparition|Stocker dans fichier|Introduisez les données|"));
       EXPECT_EQ(d.ComboFichier->itemText(d.ComboFichier->count() - 1), "(nouveau fichier)");
       d.Intro1->setText("a,b");
       d.BoutonOkIntro->click();

@@ -66,6 +66,7 @@ TFormPrinc::TFormPrinc(Dialogs& dialogs, std::filesystem::path startDirectory, Q
   BuildPanels(central);
   StaticTextInfo = new QLabel(central);
   StaticTextInfo->setObjectName("StaticTextInfo");
+  StaticTextInfo->setWordWrap(true);
   BuildMenus();
   Timer1 = new QTimer(this);
   Timer1->setObjectName("Timer1");
@@ -147,7 +148,9 @@ void TFormPrinc::DisposeFenetre(int screenWidth, int screenHeight) {
   }
   // Just below the picture: the original place (50 pixels lower) falls off
   // screens whose menu and tool bars take more room.
-  StaticTextInfo->setGeometry(10, kMargin + pictureHeight + 4, std::max(10, panelLeft - 40), 20);
+  // Two lines: some help texts are long, the curve creation help has two.
+  StaticTextInfo->setGeometry(10, kMargin + pictureHeight + 4, std::max(10, panelLeft - 40),
+                              2 * StaticTextInfo->fontMetrics().lineSpacing() + 2);
 }
 
 void TFormPrinc::TailleImage(int width, int height, int percentage) {
