@@ -25,11 +25,12 @@ MapScene MakeMapScene(ProgramState& state, Canvas& canvas, ReliefHooks hooks) {
     relief.info = hooks.info;
     DessineRelief(relief);
   };
-  // The selected point's screen place and the segments of the curve being
-  // created are gone with the old picture.
+  // The selected point's screen place, the segments of the curve being
+  // created and the circle of a city being drawn are gone with the old picture.
   scene.afterRedraw = [&state] {
     state.curveEditing.SelectedAltitude = 0;
     state.curveEditing.CreationSegments.clear();
+    state.cityEntry.CircleShown = false;
   };
   return scene;
 }

@@ -178,6 +178,7 @@ void DrawSelectionMarkers(Canvas& canvas, const ProjectionState& p, const TCourb
     Carre(canvas, Ecran(p, point, courbe.Altitude));
   }
   if (e.SelectedPoint < 0 || e.SelectedPoint >= courbe.NbPoints()) {
+    e.WithMarkers = canvas.Image().copy();
     return;
   }
   const ScreenPoint s = Ecran(p, courbe.Points[e.SelectedPoint], courbe.Altitude);
@@ -186,14 +187,15 @@ void DrawSelectionMarkers(Canvas& canvas, const ProjectionState& p, const TCourb
   TexteMarqueur(canvas, s.x + 10, s.y - 7, std::to_string(courbe.Altitude) + " m");
   TexteMarqueur(canvas, s.x + 10, s.y + 7,
                 "Courbe " + std::to_string(e.SelectedCurve) + ", Point " + std::to_string(e.SelectedPoint));
+  e.WithMarkers = canvas.Image().copy();
 }
 
 void EraseSelectionMarkers(Canvas& canvas, CurveEditing& e) {
-  if (e.MarkersPending && e.UnderMarkers.size() == QSize(canvas.Width(), canvas.Height())) {
+  if (e.MarkersPending && canvas.Image() == e.WithMarkers) {
     canvas.DrawImage(0, 0, e.UnderMarkers);
   }
   e.MarkersPending = false;
-  e.UnderMarkers = QImage();
+  e.UnderMarkers = e.WithMarkers = QImage();
 }
 
 std::vector<RubberBand> DragSegments(const ProjectionState& p, const TCourbeNiveau& courbe, std::int32_t point,

@@ -45,6 +45,7 @@ struct CurveEditing {
   bool MarkersPending = false;  // the selection markers are on the picture
   bool PointMoved = false;
   QImage UnderMarkers;  // the picture before the markers were drawn
+  QImage WithMarkers;   // and just after: a picture that differs was redrawn since
 };
 
 // The first curve point within 5 units of FixedDegree of (lat, lon) in both
@@ -89,7 +90,8 @@ bool ProlongeCourbe(CurveEditing& e, TTableNiveaux& niveaux);
 // and its altitude, curve and point numbers; the picture they cover is kept.
 void DrawSelectionMarkers(Canvas& canvas, const ProjectionState& p, const TCourbeNiveau& courbe, CurveEditing& e,
                           bool background);
-// Puts back the picture the selection markers covered.
+// Puts back the picture the selection markers covered, unless the picture
+// was redrawn since (it then holds no markers).
 void EraseSelectionMarkers(Canvas& canvas, CurveEditing& e);
 // The segments from the selected point to its neighbours, as drawn in xor
 // while the point is dragged.

@@ -187,6 +187,15 @@ TEST_F(EditingForm, DraggingAPointMovesItAndTheBandsLeaveNoTrace) {
   Release(520, 60);
   EXPECT_EQ(Curves()[0].Points[1], At(210, 180));
   EXPECT_FALSE(Edits().Supprimerunpoint1->isVisible());
+
+  // Markers left by a press go with a redraw; the next press must not bring
+  // back the picture they covered.
+  Click(100, 200);
+  State().projection.Zoom = 1200;
+  form_->RequestRedraw();
+  const QImage zoomed = form_->Picture().copy();
+  Click(500, 50);
+  EXPECT_EQ(form_->Picture(), zoomed);
 }
 
 TEST_F(EditingForm, PointsAreInsertedOnlyBetweenNeighboursAndTheLastTwoStay) {
