@@ -177,16 +177,14 @@ void DrawSelectionMarkers(Canvas& canvas, const ProjectionState& p, const TCourb
   for (const TPointLtLg& point : courbe.Points) {
     Carre(canvas, Ecran(p, point, courbe.Altitude));
   }
-  if (e.SelectedPoint < 0 || e.SelectedPoint >= courbe.NbPoints()) {
-    e.WithMarkers = canvas.Image().copy();
-    return;
+  if (e.SelectedPoint >= 0 && e.SelectedPoint < courbe.NbPoints()) {
+    const ScreenPoint s = Ecran(p, courbe.Points[e.SelectedPoint], courbe.Altitude);
+    canvas.SetPenColor(kCouleurCroix);
+    Croix(canvas, s);
+    TexteMarqueur(canvas, s.x + 10, s.y - 7, std::to_string(courbe.Altitude) + " m");
+    TexteMarqueur(canvas, s.x + 10, s.y + 7,
+                  "Courbe " + std::to_string(e.SelectedCurve) + ", Point " + std::to_string(e.SelectedPoint));
   }
-  const ScreenPoint s = Ecran(p, courbe.Points[e.SelectedPoint], courbe.Altitude);
-  canvas.SetPenColor(kCouleurCroix);
-  Croix(canvas, s);
-  TexteMarqueur(canvas, s.x + 10, s.y - 7, std::to_string(courbe.Altitude) + " m");
-  TexteMarqueur(canvas, s.x + 10, s.y + 7,
-                "Courbe " + std::to_string(e.SelectedCurve) + ", Point " + std::to_string(e.SelectedPoint));
   e.WithMarkers = canvas.Image().copy();
 }
 

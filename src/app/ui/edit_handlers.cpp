@@ -17,8 +17,6 @@ const char* const kAideCreation =
     "Cliquez sur les points définissant la courbe et ESC pour finir la courbe. DEL (<-) pour supprimer le dernier point";
 constexpr int kLargeurTraitCreation = 2;
 
-QString Texte(const std::string& utf8) { return QString::fromUtf8(utf8.data(), qsizetype(utf8.size())); }
-
 }  // namespace
 
 EditHandlers::EditHandlers(TFormPrinc& form) : form_(form) { BuildMenus(); }
@@ -141,7 +139,7 @@ void EditHandlers::ShowOrigin() {
 
 void EditHandlers::ImageCarteMouseDown(int x, int y, Qt::MouseButton button) {
   ProgramState& state = form_.State();
-  if (CityEntryTicked() && button == Qt::LeftButton) {
+  if (CityEntryTicked() && button == Qt::LeftButton && PointerPositionKnown(state.projection)) {
     City() = CityEntry{true, x, y, 0, false};
   }
   if (!EditModeTicked() || button != Qt::LeftButton || QGuiApplication::keyboardModifiers() != Qt::NoModifier ||
@@ -167,7 +165,7 @@ void EditHandlers::ImageCarteMouseDown(int x, int y, Qt::MouseButton button) {
     const TCourbeNiveau& courbe = *CourbeSelectionnee(e, state.tables.TableNiveaux);
     DrawSelectionMarkers(canvas, state.projection, courbe, e, state.projection.BackgroundActive);
     Ajouterunpoint1->setVisible(NoteClic(e));
-    Status(Texte(std::to_string(e.SelectedAltitude) + " m ; Courbe " + std::to_string(e.SelectedCurve) +
+    Status(Utf8ToQString(std::to_string(e.SelectedAltitude) + " m ; Courbe " + std::to_string(e.SelectedCurve) +
                  " ; Point " + std::to_string(e.SelectedPoint) + " ; Fichier ") +
            ToQString(state.tables.TableNiveaux.Fichiers[e.SelectedFile].NomFichier));
     popupNiveau_ = true;
@@ -344,10 +342,13 @@ void EditHandlers::ProlongeCoubeClick() {
   state.tables.ModifNiveaux = true;
   Status(QString::fromUtf8(kAideCreation));
   form_.RequestRedraw();
+  // New points follow the last one: the band starts there.
   const TPointLtLg& last = CourbeDe(state.tables.TableNiveaux, file, curve)->Points.back();
-  s.PointerLongitude = FromFixed(last.Lg);
-  s.PointerLatitude = FromFixed(last.Lt);
-  StartMeasure(s);
+  const ScreenPoint anchor = FixedToScreen(state.projection, last.Lg, last.Lt, 0);
+  s.AnchorX = anchor.x;
+  s.AnchorY = anchor.y;
+  s.MeasureOrigin = {FromFixed(last.Lg), FromFixed(last.Lt)};
+  s.MeasureActive = true;
   s.RubberBandWidth = kLargeurTraitCreation;
   ShowOrigin();
 }
