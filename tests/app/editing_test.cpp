@@ -222,7 +222,8 @@ TEST_F(EditingForm, PointsAreInsertedOnlyBetweenNeighboursAndTheLastTwoStay) {
   Click(400, 250);
   Edits().Supprimerunpoint1->trigger();
   EXPECT_EQ(Curves()[0].NbPoints(), 2);
-  EXPECT_TRUE(Status().startsWith(QString::fromUtf8("C'est l'avant dernier point de la courbe"))) << Status().toStdString();
+  EXPECT_EQ(Status(), QString::fromUtf8("C'est l'avant dernier point de la courbe et il ne peut être supprimé. "
+                                        "Pour supprimer une courbe, sélectionnez \"Supprimer la courbe\" dans le menu."));
 }
 
 TEST_F(EditingForm, AltitudeChangeAndCurveDeletionKeepTheFile) {

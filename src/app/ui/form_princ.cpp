@@ -147,8 +147,8 @@ void TFormPrinc::DisposeFenetre(int screenWidth, int screenHeight) {
     top += group->height() + kMargin;
   }
   // Just below the picture: the original place (50 pixels lower) falls off
-  // screens whose menu and tool bars take more room.
-  // Two lines: some help texts are long, the curve creation help has two.
+  // screens whose menu and tool bars take more room. Two lines high: some
+  // help texts are long, the curve creation help has two.
   StaticTextInfo->setGeometry(10, kMargin + pictureHeight + 4, std::max(10, panelLeft - 40),
                               2 * StaticTextInfo->fontMetrics().lineSpacing() + 2);
 }
