@@ -93,7 +93,11 @@ void EditHandlers::SetModes(bool creation, bool edition) {
   e.ButtonDown = e.PointMoved = false;
   EraseSelectionMarkers(form_.MapCanvas(), e);
   popupNiveau_ = false;
-  StopMeasure(form_.Pointer().Interaction(), form_.State().redraw);
+  PointerInteraction& s = form_.Pointer().Interaction();
+  if (s.MeasureActive && form_.State().redraw.RubberBandShown) {
+    DrawXorBand(form_.MapCanvas(), s.Band);
+  }
+  StopMeasure(s, form_.State().redraw);
 }
 
 void EditHandlers::Crerunecourbedeniveau1Click() {
@@ -399,12 +403,12 @@ void EditHandlers::CreationBackspace() {
   // figures: the map is redrawn instead.
   const bool redraw = e.CreationCount > 1 && e.CreationSegments.empty();
   const TCourbeNiveau* courbe = CourbeDe(state.tables.TableNiveaux, e.CreationFile, e.CreationCurve);
-  if (e.CreationCount > 1 && courbe != nullptr) {
+  if (courbe != nullptr && courbe->NbPoints() > 1) {
     if (!redraw) {
       DrawXorBand(canvas, e.CreationSegments.back());
       e.CreationSegments.pop_back();
     }
-    const TPointLtLg& origin = courbe->Points[e.CreationCount - 2];
+    const TPointLtLg& origin = courbe->Points[courbe->Points.size() - 2];
     s.MeasureOrigin = {FromFixed(origin.Lg), FromFixed(origin.Lt)};
     s.MeasureActive = true;
     ShowOrigin();
