@@ -4,6 +4,7 @@
 
 #include "geo/coordinate_text.h"
 #include "geo/distance.h"
+#include "gps/aprs_track_layer.h"
 #include "gps/live_trace_file.h"
 #include "gps/receive_buffer.h"
 #include "mapview/layers.h"
@@ -37,6 +38,26 @@ void DrawStation(PositionContext& c, const DecodedPosition& fix) {
   canvas.MoveTo(s.x, s.y - kStationCross);
   canvas.LineTo(s.x, s.y + kStationCross);
   canvas.TextOut(s.x + 10, s.y - 7, fix.Name);
+}
+
+// The station's track and its log line; the new segment and the station are
+// drawn at once when in view (a redraw draws every track).
+void RecordStation(PositionContext& c, const DecodedPosition& fix, GpsPanelUpdate& update) {
+  const AprsStation* known = FindAprsStation(c.stations, fix.Name);
+  const auto previous = known != nullptr ? std::optional(known->Points.back()) : std::nullopt;
+  const AprsReport report = ReportAprsStation(c.stations, fix.Name, fix.Longitude, fix.Latitude);
+  if (InsideView(c.projection, fix.Longitude, fix.Latitude)) {
+    if (report == AprsReport::Moved && previous) {
+      const AprsStation* station = FindAprsStation(c.stations, fix.Name);
+      DrawAprsTrackSegment(c.canvas, c.projection, *previous, station->Points.back());
+    }
+    DrawStation(c, fix);
+  }
+  const AprsLogResult logged = c.receive.AprsLog.Append(c.applicationDirectory, c.receivedAt, fix, c.protocol);
+  if (logged.Report) {
+    update.aprsLogStatus = logged.Status;
+    update.aprsLogFile = logged.File;
+  }
 }
 
 // The fix as the trace keeps it, and the point before it (zeros when none).
@@ -145,6 +166,9 @@ std::optional<std::string> NearestCityText(const TTableVilles& villes, double lo
 
 GpsPanelUpdate HandlePosition(PositionContext& c, const DecodedPosition& fix) {
   GpsPanelUpdate update;
+  if (fix.Killed && IsAprsTrame(c.protocol)) {
+    RemoveAprsStation(c.stations, fix.Name);
+  }
   if (!fix.HasPosition()) {
     return update;
   }
@@ -153,11 +177,8 @@ GpsPanelUpdate HandlePosition(PositionContext& c, const DecodedPosition& fix) {
   update.AltGPSGP3 = RoundedText(fix.Altitude);
   update.beep = c.receive.AvertirTrame;
   TracedFix traced{{fix.Longitude, fix.Latitude}, {}, fix.Altitude, 0};
-  if (c.protocol == kTrameAprs) {
-    if (InsideView(c.projection, fix.Longitude, fix.Latitude)) {
-      DrawStation(c, fix);
-    }
-    AddAprsStation(c.stations, fix.Name, fix.Longitude, fix.Latitude);
+  if (IsAprsTrame(c.protocol)) {
+    RecordStation(c, fix, update);
   } else if (c.protocol == kTrameNmea) {
     traced = RecordFix(c, fix, update);
   }
