@@ -40,7 +40,10 @@ int Written(std::FILE* file, std::string_view text) {
 std::string AprsLogFileName(std::time_t utc) { return Formatted(utc, "APRS-%Y%m%d.txt"); }
 
 std::string AprsLogLine(std::time_t utc, const DecodedPosition& fix, int trame) {
+  // Line breaks ending the field (gen_packets and some TNCs send one) are
+  // left out; inside it they become blanks.
   std::string information = fix.Information;
+  information.erase(information.find_last_not_of("\r\n") + 1);
   for (char& c : information) {
     if (c == '\r' || c == '\n') {
       c = ' ';

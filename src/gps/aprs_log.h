@@ -3,9 +3,9 @@
 // daily text file Traces/APRS-AAAAMMJJ.txt (UTC date), one line per position
 // in Windows-1252: "hhmmss,NAME,LATITUDE,LONGITUDE,TRAME,INFORMATION" with
 // the UTC time, the latitude and longitude texts of the live trace files,
-// the frame type number and, last, the information field as received (its
-// line breaks written as blanks, so that a line stays one position). A new
-// file starts with two "/" header lines.
+// the frame type number and, last, the information field as received (line
+// breaks at its end left out, others written as blanks, so that a line stays
+// one position). A new file starts with two "/" header lines.
 //
 // The file is appended to and flushed line by line: a crash loses at most the
 // line being written, and a whole-file rewrite through a temporary file would

@@ -52,7 +52,7 @@ TEST(AprsLog, OneLinePerPositionInTheFileOfTheUtcDay) {
   EXPECT_EQ(ReadFile(app.path() / "Traces" / "APRS-20260314.txt"),
             kHeader +
                 "235958,F4ABC-9,49\xB0" "38'00\"N,06\xB0" "10'48\"E,2,!4938.00N/00610.80E>a,b\r\n"
-                "235959,TEST,49\xB0" "03'30\"S,72\xB0" "01'45\"O,4,`c5 1 \r\n");
+                "235959,TEST,49\xB0" "03'30\"S,72\xB0" "01'45\"O,4,`c5 1\r\n");
   EXPECT_EQ(ReadFile(app.path() / "Traces" / "APRS-20260315.txt"),
             kHeader +
                 "000003,F4ABC-9,49\xB0" "38'24\"N,06\xB0" "12'00\"E,4,x\r\n"
