@@ -17,32 +17,19 @@ bool BothOffOneSide(const GeoBounds& view, const FixedPoint& a, const FixedPoint
          (a.second > view.FixedNorth && b.second > view.FixedNorth);
 }
 
-void SetTrackPen(Canvas& canvas, const ProjectionState& p) {
-  canvas.SetPenMode(PenMode::Copy);
-  canvas.SetPenColor(p.BackgroundActive ? kTrackOverBackground : kTrackOverBlack);
-}
-
-void Segment(Canvas& canvas, const ProjectionState& p, const FixedPoint& from, const FixedPoint& to) {
-  GeoMoveTo(canvas, p, FromFixed(from.first), FromFixed(from.second), 0);
-  GeoLineTo(canvas, p, FromFixed(to.first), FromFixed(to.second), 0);
-}
-
 }  // namespace
 
-void DrawAprsTrackSegment(Canvas& canvas, const ProjectionState& p, FixedPoint from, FixedPoint to) {
-  SetTrackPen(canvas, p);
-  Segment(canvas, p, from, to);
-}
-
 void DrawAprsTracks(Canvas& canvas, const ProjectionState& p, const AprsStationTable& table) {
-  SetTrackPen(canvas, p);
+  canvas.SetPenMode(PenMode::Copy);
+  canvas.SetPenColor(p.BackgroundActive ? kTrackOverBackground : kTrackOverBlack);
   for (const auto& group : table.Groups) {
     for (const AprsStation& station : group) {
       for (std::size_t i = 1; i < station.Points.size(); ++i) {
         const FixedPoint& from = station.Points[i - 1];
         const FixedPoint& to = station.Points[i];
         if (!BothOffOneSide(p.ViewBounds, from, to)) {
-          Segment(canvas, p, from, to);
+          GeoMoveTo(canvas, p, FromFixed(from.first), FromFixed(from.second), 0);
+          GeoLineTo(canvas, p, FromFixed(to.first), FromFixed(to.second), 0);
         }
       }
     }

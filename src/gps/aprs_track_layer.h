@@ -10,8 +10,4 @@ namespace orvex {
 // image); segments wholly off one side of the view are skipped.
 void DrawAprsTracks(Canvas& canvas, const ProjectionState& p, const AprsStationTable& table);
 
-// One segment of a track, as the layer draws it (a station heard moving).
-void DrawAprsTrackSegment(Canvas& canvas, const ProjectionState& p, std::pair<FixedDegree, FixedDegree> from,
-                          std::pair<FixedDegree, FixedDegree> to);
-
 }  // namespace orvex

@@ -4,7 +4,6 @@
 
 #include "geo/coordinate_text.h"
 #include "geo/distance.h"
-#include "gps/aprs_track_layer.h"
 #include "gps/live_trace_file.h"
 #include "gps/receive_buffer.h"
 #include "mapview/layers.h"
@@ -40,17 +39,17 @@ void DrawStation(PositionContext& c, const DecodedPosition& fix) {
   canvas.TextOut(s.x + 10, s.y - 7, fix.Name);
 }
 
-// The station's track and its log line; the new segment and the station are
-// drawn at once when in view (a redraw draws every track).
+// The station's track and its log line. A new station, or one heard in
+// place, is drawn at once when in view; one that moved in view leaves its old
+// cross and name behind, so the whole map is to be redrawn.
 void RecordStation(PositionContext& c, const DecodedPosition& fix, GpsPanelUpdate& update) {
   const AprsStation* known = FindAprsStation(c.stations, fix.Name);
-  const auto previous = known != nullptr ? std::optional(known->Points.back()) : std::nullopt;
-  const AprsReport report = ReportAprsStation(c.stations, fix.Name, fix.Longitude, fix.Latitude);
-  if (InsideView(c.projection, fix.Longitude, fix.Latitude)) {
-    if (report == AprsReport::Moved && previous) {
-      const AprsStation* station = FindAprsStation(c.stations, fix.Name);
-      DrawAprsTrackSegment(c.canvas, c.projection, *previous, station->Points.back());
-    }
+  const bool wasInView = known != nullptr && InsideView(c.projection, FromFixed(known->Points.back().first),
+                                                        FromFixed(known->Points.back().second));
+  const bool inView = InsideView(c.projection, fix.Longitude, fix.Latitude);
+  if (ReportAprsStation(c.stations, fix.Name, fix.Longitude, fix.Latitude) == AprsReport::Moved) {
+    update.redrawMap = inView || wasInView;
+  } else if (inView) {
     DrawStation(c, fix);
   }
   const AprsLogResult logged = c.receive.AprsLog.Append(c.applicationDirectory, c.receivedAt, fix, c.protocol);

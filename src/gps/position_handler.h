@@ -44,6 +44,9 @@ struct GpsPanelUpdate {
   int aprsLogStatus = 0;                      // non-zero: the APRS log just became unwritable
   std::filesystem::path aprsLogFile;          // the log file that failed
   bool beep = false;
+  // A station in view moved: its old cross and name are still on the
+  // picture, so the map wants a full redraw (once for all the messages of a read).
+  bool redrawMap = false;
 };
 
 struct PositionContext {

@@ -174,8 +174,7 @@ TEST_F(KissTnc, PacketsThroughDireWolfPlaceEveryStationAndFillTheDailyLog) {
   }
   EXPECT_EQ(logged, expected);
 
-  // On the map: the mobile's track and its name at its last position.
-  form_->RequestRedraw();
+  // On the map, redrawn as the mobile moved: the mobile at its last position.
   const ProjectionState& p = form_->State().projection;
   const ScreenPoint last = GeoToScreen(p, 6.2, Degrees(49, 40), 0);
   EXPECT_EQ(form_->Picture().pixel(last.x - 8, last.y), qRgb(0, 255, 255));

@@ -52,6 +52,7 @@ void TFormPrinc::MSComm1Comm() {
   const std::vector<std::string> messages = protocol == kTrameAprsKiss
                                                 ? ReceiveKissPackets(state_.receive.Kiss, text)
                                                 : ReceiveMessages(state_.receive.ReceiveBuffer, protocol, text);
+  bool redrawMap = false;
   for (const std::string& message : messages) {
     DecodedPosition fix;
     if (protocol == kTrameNmea) {
@@ -62,7 +63,12 @@ void TFormPrinc::MSComm1Comm() {
     } else if (protocol == kTrameAprsKiss) {
       fix = DecodeAprsLine(message);
     }
-    ApplyGpsPanel(HandlePosition(context, fix));
+    const GpsPanelUpdate update = HandlePosition(context, fix);
+    ApplyGpsPanel(update);
+    redrawMap = redrawMap || update.redrawMap;
+  }
+  if (redrawMap) {
+    RequestRedraw();
   }
   ImageCarte->update();
 }
