@@ -15,17 +15,6 @@ using testing::TempDir;
 
 const std::string kHeader = "/Journal APRS - heure UTC\r\n/Heure,Station,Latitude,Longitude,Trame,Information\r\n";
 
-std::time_t Utc(int year, int month, int day, int hour, int minute, int second) {
-  std::tm parts{};
-  parts.tm_year = year - 1900;
-  parts.tm_mon = month - 1;
-  parts.tm_mday = day;
-  parts.tm_hour = hour;
-  parts.tm_min = minute;
-  parts.tm_sec = second;
-  return timegm(&parts);
-}
-
 DecodedPosition Heard(const char* name, double lon, double lat, std::string info) {
   DecodedPosition fix;
   fix.Name = name;
@@ -37,8 +26,8 @@ DecodedPosition Heard(const char* name, double lon, double lat, std::string info
 
 TEST(AprsLog, OneLinePerPositionInTheFileOfTheUtcDay) {
   TempDir app;
-  const std::time_t evening = Utc(2026, 3, 14, 23, 59, 58);
-  const std::time_t night = Utc(2026, 3, 15, 0, 0, 3);
+  const std::time_t evening = 1773532798;  // 2026-03-14 23:59:58 UTC
+  const std::time_t night = evening + 5;
   {
     AprsDailyLog log;
     EXPECT_EQ(log.Append(app.path(), evening, Heard("F4ABC-9", 6.18, 49 + 38.0 / 60, "!4938.00N/00610.80E>a,b"), 2).Status, 0);
@@ -63,7 +52,7 @@ TEST(AprsLog, OneLinePerPositionInTheFileOfTheUtcDay) {
 // position is tried again.
 TEST(AprsLog, AnUnwritableLogIsReportedOnceAndRetried) {
   TempDir app;
-  const std::time_t now = Utc(2026, 6, 1, 12, 0, 0);
+  const std::time_t now = 1780315200;  // 2026-06-01 12:00:00 UTC
   const DecodedPosition fix = Heard("F4ABC", 6, 49, "!");
   app.Write("Traces", "a file where the directory should be");
   AprsDailyLog log;

@@ -6,7 +6,6 @@
 
 #include "gps/ax25_frame.h"
 #include "gps/kiss_frame.h"
-#include "gps/receive_buffer.h"
 #include "support/aprs_frames.h"
 
 namespace orvex {
@@ -18,7 +17,8 @@ using Frames = std::vector<std::string>;
 
 const std::string kFend = "\xC0";
 
-// The deframer over byte streams, fed whole and one byte at a time.
+// The deframer over byte streams, fed whole and one byte at a time: never
+// more than one frame held, whatever the bytes.
 TEST(KissDeframer, CutsDataFramesAndDropsEverythingElse) {
   const std::string escaped("A\xC0" "B\xDB" "C", 5);
   const std::string big(kAx25MaxFrame + 1, 'x');
@@ -56,17 +56,6 @@ TEST(KissDeframer, CutsDataFramesAndDropsEverythingElse) {
     }
     EXPECT_EQ(frames, c.frames);
   }
-}
-
-TEST(KissDeframer, GarbageWithoutFendNeverGrowsTheBuffer) {
-  KissDeframer kiss;
-  std::string noise(1 << 16, '\0');
-  for (std::size_t i = 0; i < noise.size(); ++i) {
-    noise[i] = static_cast<char>(((i * 2654435761u) >> 13) | 1);  // never 0xC0: odd
-  }
-  EXPECT_TRUE(kiss.Push(kFend + std::string(1, '\0') + noise).empty());
-  EXPECT_LE(kiss.Pending(), kAx25MaxFrame + 1);
-  EXPECT_EQ(kiss.Push(KissFrame("ok")), Frames{"ok"});
 }
 
 TEST(Ax25UiFrame, TurnsAddressesIntoTheMonitorLine) {
@@ -120,28 +109,6 @@ TEST(Ax25UiFrame, RefusesOtherFramesAndBadAddresses) {
   };
   for (const auto& c : cases) {
     EXPECT_FALSE(Ax25UiFrameToText(c.frame)) << c.what;
-  }
-}
-
-// The receive path of frame type 4: bytes in any pieces, UI frames out as
-// monitor lines, other frames dropped.
-TEST(ReceiveKissPackets, FramesInPiecesComeOutAsMonitorLines) {
-  const std::vector<std::string> lines = {"F4ABC-9>APRS,WIDE2-1:!4903.50N/07201.75W-",
-                                          "F5XYZ>TQ4W2V:`c51!f?>/]\"3x}=", "F1AAA>APRS:;LEADER   *092345z"};
-  std::string stream = KissFrame("not AX.25");
-  for (const auto& line : lines) {
-    stream += KissFrame(Ax25UiFrame(line));
-  }
-  for (const std::size_t step : {std::size_t{1}, std::size_t{7}, stream.size()}) {
-    SCOPED_TRACE(step);
-    KissDeframer kiss;
-    std::vector<std::string> out;
-    for (std::size_t at = 0; at < stream.size(); at += step) {
-      for (auto& line : ReceiveKissPackets(kiss, std::string_view(stream).substr(at, step))) {
-        out.push_back(std::move(line));
-      }
-    }
-    EXPECT_EQ(out, lines);
   }
 }
 
