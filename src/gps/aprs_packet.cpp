@@ -11,10 +11,11 @@ namespace orvex {
 namespace {
 
 constexpr std::size_t kObjectNameLength = 9;
+constexpr std::size_t kTimeStampLength = 7;  // "092345z" (day, hour, minute) or "234517h"
 constexpr std::size_t kObjectStateAt = 1 + kObjectNameLength;
-constexpr std::size_t kObjectPositionAt = kObjectStateAt + 1 + 7;  // after the time stamp
+constexpr std::size_t kObjectPositionAt = kObjectStateAt + 1 + kTimeStampLength;
 constexpr std::size_t kMinItemNameLength = 3;
-constexpr std::size_t kTimeStampedPositionAt = 1 + 7;
+constexpr std::size_t kTimeStampedPositionAt = 1 + kTimeStampLength;
 constexpr std::size_t kMaxCallsignLength = 9;
 constexpr std::size_t kMaxSsidLength = 2;
 constexpr std::size_t kLatitudeDegreeDigits = 2;
