@@ -30,19 +30,22 @@ std::string ReadFailure(QImageReader::ImageReaderError error) {
 
 }  // namespace
 
-std::optional<QImage> LitImageCarte(const std::filesystem::path& file, std::string& message) {
+std::optional<QImage> LitImageCarte(const std::filesystem::path& file, std::string& message, long long maxPixels) {
   const std::string name = PathText(file);
   QImageReader reader(QString::fromStdString(file.string()));
+  // Qt's own limit would hide the size of a large picture: the size is
+  // checked here first, with a message that says why.
+  reader.setAllocationLimit(0);
   const QSize size = reader.size();
   if (size.isValid() && (size.width() > kMaxSide || size.height() > kMaxSide ||
-                         static_cast<long long>(size.width()) * size.height() > kMaxBackgroundPixels)) {
+                         static_cast<long long>(size.width()) * size.height() > maxPixels)) {
     message = "L'image " + name + " est trop grande pour la mémoire : " + std::to_string(size.width()) + " x " +
-              std::to_string(size.height()) + " pixels (au plus " + std::to_string(kMaxBackgroundPixels) +
+              std::to_string(size.height()) + " pixels (au plus " + std::to_string(maxPixels) +
               " pixels).";
     return std::nullopt;
   }
   // Formats that do not tell their size beforehand are still bounded here.
-  reader.setAllocationLimit(static_cast<int>(kMaxBackgroundPixels * kBytesPerPixel / kMegabyte) + 1);
+  reader.setAllocationLimit(static_cast<int>(maxPixels * kBytesPerPixel / kMegabyte) + 1);
   QImage picture = reader.read();
   if (picture.isNull()) {
     message = "Impossible de lire l'image " + name + " : " + ReadFailure(reader.error()) + ".";

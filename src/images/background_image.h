@@ -29,8 +29,9 @@ struct ImageFond {
 };
 
 // Reads a picture in any format Qt reads. None, with the message for the
-// user in `message`, when it cannot be read or is too large.
-std::optional<QImage> LitImageCarte(const std::filesystem::path& file, std::string& message);
+// user in `message`, when it cannot be read or has more than `maxPixels`.
+std::optional<QImage> LitImageCarte(const std::filesystem::path& file, std::string& message,
+                                    long long maxPixels = kMaxBackgroundPixels);
 
 // nearest(size × percentage / 100), at least one pixel each way.
 QSize TailleAffichee(QSize size, int percentage);
