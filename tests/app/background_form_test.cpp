@@ -1,7 +1,6 @@
 // Scanned maps in the real main window: loading a picture with or without
 // its correspondence file, the command states, the tie-point clicks, the
-// map of the pointed place, the outlines, saving the map picture, and the
-// picture named in ORVEX.INI.
+// map of the pointed place and the picture named in ORVEX.INI.
 #include <QApplication>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -18,7 +17,6 @@
 #include "app/ui/map_picture.h"
 #include "app/ui/pointer_handlers.h"
 #include "images/ui/form_prop_fond.h"
-#include "support/map_picture.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
 
@@ -72,18 +70,15 @@ class BackgroundForm : public ::testing::Test {
   PointerInteraction& Pointer() { return form_->Pointer().Interaction(); }
   QAction* Action(const char* name) { return form_->findChild<QAction*>(name); }
   QWidget* Widget(const char* name) { return form_->findChild<QWidget*>(name); }
-  void Mouse(QEvent::Type type, int x, int y) {
-    const QPointF at(x, y);
-    QMouseEvent event(type, at, form_->ImageCarte->mapToGlobal(at), Qt::LeftButton,
-                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(form_->ImageCarte, &event);
-  }
   void Click(int x, int y) {
-    QMouseEvent move(QEvent::MouseMove, QPointF(x, y), form_->ImageCarte->mapToGlobal(QPointF(x, y)), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(form_->ImageCarte, &move);
-    Mouse(QEvent::MouseButtonPress, x, y);
-    Mouse(QEvent::MouseButtonRelease, x, y);
+    const QPointF at(x, y);
+    const QPointF global = form_->ImageCarte->mapToGlobal(at);
+    QMouseEvent move(QEvent::MouseMove, at, global, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    for (QMouseEvent* event : {&move, &press, &release}) {
+      QApplication::sendEvent(form_->ImageCarte, event);
+    }
   }
   // Which of the state-switched commands are visible and enabled.
   std::string CommandStates() {
@@ -108,6 +103,12 @@ TEST_F(BackgroundForm, APictureWithItsCorrespondenceFixesTheViewUntilCancelled) 
   Start();
   const QSize vectorSize = form_->Picture().size();
   EXPECT_EQ(CommandStates(), "---vvvee");
+  form_->ChargeImageFond(dir_.Write("lieux/r/Cartes/faux.bmp", "pas une image"));  // leaves all as it was
+  ASSERT_EQ(dialogs_.messages.size(), 1u);
+  EXPECT_NE(dialogs_.messages[0].text.find("Impossible de lire l'image "), std::string::npos);
+  EXPECT_EQ(std::tuple(Projection().BackgroundActive, form_->Picture().size(), Projection().Zoom, CommandStates()),
+            std::tuple(false, vectorSize, 100, std::string("---vvvee")));
+
   form_->ChargeImageFond(scan_);
   EXPECT_TRUE(dialogs_.questions.empty());
   EXPECT_TRUE(Projection().BackgroundActive);
@@ -129,58 +130,18 @@ TEST_F(BackgroundForm, APictureWithItsCorrespondenceFixesTheViewUntilCancelled) 
   EXPECT_EQ(form_->windowTitle(), QString::fromUtf8("ORVEX32 - Cartographique numérique vectorisée"));
 }
 
-TEST_F(BackgroundForm, UnreadablePictureLeavesEverythingAsItWas) {
+TEST_F(BackgroundForm, APictureWithoutCorrespondenceIsTiedByTwoClickedPoints) {
   Start();
-  const QSize vectorSize = form_->Picture().size();
-  const QString title = form_->windowTitle();
-  form_->ChargeImageFond(dir_.Write("lieux/r/Cartes/faux.bmp", "pas une image"));
-  ASSERT_EQ(dialogs_.messages.size(), 1u);
-  EXPECT_EQ(dialogs_.messages[0].kind, MessageKind::Error);
-  EXPECT_NE(dialogs_.messages[0].text.find("Impossible de lire l'image "), std::string::npos);
-  EXPECT_FALSE(Projection().BackgroundActive);
-  EXPECT_EQ(std::tuple(form_->Picture().size(), form_->windowTitle(), Projection().Zoom),
-            std::tuple(vectorSize, title, 100));
-}
-
-TEST_F(BackgroundForm, MissingCorrespondenceIsAskedForAndTypedIn) {
-  Start();
-  const auto picture = dir_.path() / "lieux/r/Cartes/nocor.png";
-  form_->ChargeImageFond(picture);  // answered No: shown, not tied
-  ASSERT_EQ(dialogs_.questions.size(), 1u);
-  EXPECT_EQ(dialogs_.questions[0], "Le fichier de correspondance " + (dir_.path() / "lieux/r/Cartes/nocor.cor").string() +
-                                       " de l'image n'existe pas. Voulez-vous le définir maintenant?");
-  EXPECT_TRUE(Projection().BackgroundActive);
-  EXPECT_EQ(Projection().Zoom, 100);
-
+  const auto cor = dir_.path() / "lieux/r/Cartes/nocor.cor";
   dialogs_.answers.push_back(Answer::Yes);
-  dialogs_.fileNames.push_back((dir_.path() / "lieux/r/Cartes/nocor.cor").string());
-  WhenModalOpens<TFormPropFond>([](TFormPropFond& dialog) {
-    for (const auto& [edit, text] : {std::pair{dialog.LgImgFondNW, "2"}, {dialog.LtImgFondNW, "47"},
-                                     {dialog.LgImgFondSE, "3"}, {dialog.LtImgFondSE, "46.5"}}) {
-      edit->setText(text);
-    }
-    dialog.ButtonSauve->click();
-  });
-  form_->ChargeImageFond(picture);
-  EXPECT_EQ(std::tuple(Projection().Zoom, Projection().ScaleY), std::tuple(1000, 1600));
-  EXPECT_TRUE(std::filesystem::exists(dir_.path() / "lieux/r/Cartes/nocor.cor"));
-}
-
-TEST_F(BackgroundForm, TwoClickedPointsTieThePicture) {
-  Start();
-  dir_.Write("lieux/r/Cartes/scan1.cor", "/scan1.cor\r\n");  // unusable: the picture stays untied
-  form_->ChargeImageFond(scan_);
-  ASSERT_EQ(dialogs_.messages.size(), 1u);
-  EXPECT_NE(dialogs_.messages[0].text.find("ne donne pas des coins utilisables"), std::string::npos);
   WhenModalOpens<TFormPropFond>([](TFormPropFond& dialog) { dialog.ButtonRens->click(); });
-  Action("MenuPropfond")->trigger();
-  ASSERT_EQ(Pointer().TiePointStep, 1);
+  form_->ChargeImageFond(dir_.path() / "lieux/r/Cartes/nocor.png");
+  ASSERT_EQ(dialogs_.questions.size(), 1u);
+  EXPECT_EQ(dialogs_.questions[0], "Le fichier de correspondance " + cor.string() +
+                                       " de l'image n'existe pas. Voulez-vous le définir maintenant?");
+  EXPECT_EQ(std::tuple(Projection().BackgroundActive, Projection().Zoom, Pointer().TiePointStep),
+            std::tuple(true, 100, 1));
 
-  WhenModalOpens<TFormIntroLgLt>([](TFormIntroLgLt& dialog) { dialog.BoutonRepointer->click(); });
-  Click(300, 300);
-  EXPECT_EQ(Pointer().TiePointStep, 1);
-  EXPECT_EQ(form_->StaticTextInfo->text(),
-            QString::fromUtf8("Cliquez sur le premier point dont vous renseignerez les coordonnées  "));
   WhenModalOpens<TFormIntroLgLt>([](TFormIntroLgLt& dialog) {
     dialog.EditLg->setText("2");
     dialog.EditLt->setText("47");
@@ -189,21 +150,24 @@ TEST_F(BackgroundForm, TwoClickedPointsTieThePicture) {
   Click(100, 50);
   EXPECT_EQ(Pointer().TiePointStep, 2);
   QString corners;
+  dialogs_.fileNames.push_back(cor.string());
   WhenModalOpens<TFormIntroLgLt>([&corners](TFormIntroLgLt& dialog) {
     dialog.EditLg->setText("3");
     dialog.EditLt->setText("46");
     WhenModalOpens<TFormPropFond>([&corners](TFormPropFond& prop) {
       corners = prop.LgImgFondNW->text() + "|" + prop.LtImgFondSE->text();
-      prop.ButtonAnul->click();
+      prop.ButtonSauve->click();
     });
     dialog.BoutonOk->click();
   });
   Click(900, 650);
-  EXPECT_EQ(Pointer().TiePointStep, 0);
-  EXPECT_EQ(std::tuple(Projection().Zoom, Projection().ScaleY), std::tuple(801, 601));
+  EXPECT_EQ(corners, QStringLiteral("1.87516|45.75042"));
+  EXPECT_EQ(std::tuple(Pointer().TiePointStep, Projection().Zoom, Projection().ScaleY), std::tuple(0, 801, 601));
   EXPECT_NEAR(LonToX(Projection(), 2), 100, 1);
   EXPECT_NEAR(LatToY(Projection(), 46), 650, 1);
-  EXPECT_EQ(corners, QStringLiteral("1.87516|45.75042"));
+  Correspondance saved;
+  ASSERT_EQ(LitCorrespondance(cor, saved), 0);
+  EXPECT_NEAR(saved.LtSE, 45.75042, 1e-9);
 }
 
 TEST_F(BackgroundForm, PointedPlaceLoadsTheMapThatCoversIt) {
@@ -225,24 +189,6 @@ TEST_F(BackgroundForm, PointedPlaceLoadsTheMapThatCoversIt) {
             std::min(900 - viewport->width() / 2, form_->ScrollBox1->horizontalScrollBar()->maximum()));
   EXPECT_EQ(form_->ScrollBox1->verticalScrollBar()->value(),
             std::min(640 - viewport->height() / 2, form_->ScrollBox1->verticalScrollBar()->maximum()));
-}
-
-TEST_F(BackgroundForm, OutlinesAndSavedPictureShowWhatIsOnTheMap) {
-  Start();
-  Projection().Zoom = 200;
-  form_->RequestRedraw();
-  Action("MenuApercuFichierImage")->trigger();
-  const ProjectionState& p = Projection();
-  const int north = LatToY(p, 47);
-  const int middle = (LonToX(p, 2) + LonToX(p, 3)) / 2;
-  EXPECT_EQ(form_->Picture().pixel(middle, north), qRgb(255, 255, 255));
-
-  const auto file = dir_.path() / "carte.bmp";
-  dialogs_.fileNames.push_back(file.string());
-  Action("SauveImage")->trigger();
-  EXPECT_EQ(dialogs_.fileRequests.back().title, "Sauver le contenu de la carte en fichier BMP");
-  const QImage saved(QString::fromStdString(file.string()), "bmp");
-  EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), form_->Picture().convertToFormat(QImage::Format_RGB32));
 }
 
 TEST_F(BackgroundForm, PictureNamedInTheConfigurationOpensAtStartUp) {

