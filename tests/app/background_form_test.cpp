@@ -177,6 +177,7 @@ TEST_F(BackgroundForm, PointedPlaceLoadsTheMapThatCoversIt) {
   Action("Chargercartedulieupoint1")->trigger();
   EXPECT_EQ(form_->StaticTextInfo->text().toStdString(),
             "Pas de carte pour ce point dans " + (dir_.path() / "lieux/r").string());
+  EXPECT_EQ(form_->StaticTextInfo->textFormat(), Qt::PlainText);
   EXPECT_FALSE(Projection().BackgroundActive);
 
   Pointer().PointerLongitude = 2.9;
