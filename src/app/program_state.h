@@ -11,6 +11,7 @@
 #include "gps/aprs_station_table.h"
 #include "gps/position_handler.h"
 #include "gps/trace_table.h"
+#include "images/background_image.h"
 #include "mapview/city_entry.h"
 #include "mapview/curve_editing.h"
 #include "mapview/display_options.h"
@@ -40,6 +41,7 @@ struct ProgramState {
   Traces traces;
   AprsStationTable stations;
   std::vector<LabelledPoint> stationPoints;  // what the station layer draws
+  ImageFond fond;  // the scanned map under the vector layers, when one is shown
   MatriceEcran matrice;  // the grid as last projected, kept for the 3D views
   CurveEditing curveEditing;  // level curves edited with the mouse
   CityEntry cityEntry;        // a city being drawn on the map

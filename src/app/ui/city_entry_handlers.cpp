@@ -13,6 +13,7 @@ void EditHandlers::MenuAjoutervillesClick() {
   if (!MenuAjoutervilles->isChecked()) {
     City().AjoutVilles = false;
     Status(QString(9, QLatin1Char(' ')));
+    form_.RequestRedraw();  // over a scanned map the cities go with the mark
     return;
   }
   Status(QString::fromUtf8("Ajoute des villes d'après le fond d'une carte. cliquez sur la ville à "

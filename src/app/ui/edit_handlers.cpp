@@ -36,13 +36,12 @@ void EditHandlers::BuildMenus() {
                                      "Crerunecourbedeniveau1", &EditHandlers::Crerunecourbedeniveau1Click);
   Editerunecourbedeniveau1 = AddAction(edition, QStringLiteral("Editer une courbe de niveau"),
                                        "Editerunecourbedeniveau1", &EditHandlers::Editerunecourbedeniveau1Click);
-  N16 = edition->addSeparator();
-  N16->setObjectName("N16");
-  MenuAjoutervilles = AddAction(edition, QStringLiteral("Ajouter des villes"), "MenuAjoutervilles",
-                                &EditHandlers::MenuAjoutervillesClick);
-  for (QAction* ticked : {Crerunecourbedeniveau1, Editerunecourbedeniveau1, MenuAjoutervilles}) {
+  for (QAction* ticked : {Crerunecourbedeniveau1, Editerunecourbedeniveau1}) {
     ticked->setCheckable(true);
   }
+  // The city entry sits in the map-image menu, shown while a scanned map is.
+  MenuAjoutervilles = form_.findChild<QAction*>("MenuAjoutervilles");
+  connect(MenuAjoutervilles, &QAction::triggered, this, &EditHandlers::MenuAjoutervillesClick);
 
   PopupMenuNiveau = new QMenu(&form_);
   PopupMenuNiveau->setObjectName("PopupMenuNiveau");

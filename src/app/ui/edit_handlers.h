@@ -3,6 +3,7 @@
 // edited point by point through their pop-up menu, and cities added by
 // pressing on their place and dragging their circle. The pointer handlers
 // call in at the places of the pointer and key events that belong to editing.
+// Built after the map-image menu, whose "Ajouter des villes" entry it serves.
 #include <QAction>
 #include <QMenu>
 #include <QObject>
@@ -53,7 +54,6 @@ class EditHandlers : public QObject {
 
   QAction* Crerunecourbedeniveau1 = nullptr;
   QAction* Editerunecourbedeniveau1 = nullptr;
-  QAction* N16 = nullptr;
   QAction* MenuAjoutervilles = nullptr;
   QMenu* PopupMenuNiveau = nullptr;
   QAction* ModifAltitude = nullptr;

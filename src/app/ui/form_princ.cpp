@@ -73,8 +73,9 @@ TFormPrinc::TFormPrinc(Dialogs& dialogs, std::filesystem::path startDirectory, Q
   Timer1->setInterval(1000);
   connect(Timer1, &QTimer::timeout, this, &TFormPrinc::Timer1Timer);
   pointerHandlers_ = std::make_unique<PointerHandlers>(*this);
-  editHandlers_ = std::make_unique<EditHandlers>(*this);
   BuildTerrainMenu();
+  BuildImagesMenu();
+  editHandlers_ = std::make_unique<EditHandlers>(*this);
 }
 
 TFormPrinc::~TFormPrinc() = default;
@@ -230,6 +231,7 @@ bool TFormPrinc::FormCreate() {
   ResetReceiveState(state_);
   EtatMenusVectoriels();
   RequestRedraw();
+  ChargeCarteDemarre();
   CloseStartupWindow();
   Timer1->start();
   return true;

@@ -263,6 +263,10 @@ void PointerHandlers::ImageCarteClick() {
   if (form_.Edits().CreationClick()) {
     return;
   }
+  if (s.TiePointStep != 0) {
+    form_.TiePointClick();
+    return;
+  }
   if (!p.NoRotation) {
     return;
   }
