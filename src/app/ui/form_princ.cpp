@@ -71,6 +71,7 @@ TFormPrinc::TFormPrinc(Dialogs& dialogs, std::filesystem::path startDirectory, Q
   connect(Timer1, &QTimer::timeout, this, &TFormPrinc::Timer1Timer);
   pointerHandlers_ = std::make_unique<PointerHandlers>(*this);
   BuildTerrainMenu();
+  BuildProfilCommands();
 }
 
 TFormPrinc::~TFormPrinc() = default;

@@ -45,6 +45,9 @@ class TFormPrinc : public QMainWindow {
   Dialogs& UserDialogs() { return dialogs_; }
   // The pointer, keyboard and navigation handlers.
   PointerHandlers& Pointer() { return *pointerHandlers_; }
+  // The level profile of the last drawn vector, and the visibility horizon.
+  void ProfilNiveauCmdExecute();
+  void HorVisibiliteClick();
 
   // Widgets named as the program's handlers know them.
   QScrollArea* ScrollBox1 = nullptr;
@@ -105,6 +108,7 @@ class TFormPrinc : public QMainWindow {
   void BuildGpsMenu();
   void BuildTerrainMenu();
   void Filtragedeniveau1Click();
+  void BuildProfilCommands();
   void MSComm1Comm();
   void ApplyGpsPanel(const GpsPanelUpdate& update);
   void LirefichierGPS1Click();
@@ -121,6 +125,7 @@ class TFormPrinc : public QMainWindow {
   QSize rememberedPictureSize_;
   std::unique_ptr<TFormDebug> formDebug_;
   std::unique_ptr<PointerHandlers> pointerHandlers_;
+  bool horizonEnCours_ = false;
 };
 
 }  // namespace orvex
