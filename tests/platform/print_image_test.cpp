@@ -49,17 +49,5 @@ TEST(PrintImage, PdfWhenNoPrinterThroughTheDialogOtherwise) {
   }
 }
 
-TEST(PrintImage, AnUnwritablePdfIsToldAndLeavesNothing) {
-  testing::TempDir dir;
-  testing::ScriptedDialogs dialogs;
-  const std::string pdf = (dir.path() / "absent" / "profil.pdf").string();
-  dialogs.fileNames.push_back(pdf);
-  EXPECT_EQ(PrintImage(dialogs, QImage(10, 10, QImage::Format_RGB32), "Profil de niveau", false),
-            PrintOutcome::Failed);
-  ASSERT_EQ(dialogs.messages.size(), 1u);
-  EXPECT_EQ(dialogs.messages[0].text, "Impossible d'écrire le fichier " + pdf);
-  EXPECT_FALSE(std::filesystem::exists(pdf));
-}
-
 }  // namespace
 }  // namespace orvex

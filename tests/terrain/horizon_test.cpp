@@ -12,14 +12,6 @@
 namespace orvex {
 namespace {
 
-TEST(AnglesHorizon, ThreeHundredAndFifteenStepsOfTwoHundredthsUpToTwoPi) {
-  const std::vector<double> angles = AnglesHorizon();
-  ASSERT_EQ(angles.size(), 315u);
-  EXPECT_EQ(angles.front(), 0);
-  EXPECT_NEAR(angles[1], 0.02, 1e-15);
-  EXPECT_NEAR(angles.back(), 6.28, 1e-9);
-}
-
 TEST(PointHorizon, HighestAboveZeroFromTheThirdFoundFirstWinsTies) {
   struct Case {
     const char* what;
@@ -89,14 +81,12 @@ TEST(ParcourtHorizon, ReachesTheExpectedRingInEveryDirection) {
   for (const Case& c : cases) {
     const TTableNiveaux table = Anneaux(c.anneaux);
     const IndexNiveaux index(table, kVue.ViewBounds);
-    int directions = 0;
     const int faites = ParcourtHorizon(
         kVue,
         [&index](double lgA, double ltA, double lgB, double ltB, TPointsProfil& points) {
           index.CalculeProfil(lgA, ltA, lgB, ltB, points);
         },
         [&](const DirectionHorizon& d) {
-          ++directions;
           EXPECT_TRUE(d.Point.has_value()) << c.what << " at " << d.Angle;
           if (d.Point) {
             EXPECT_EQ(d.Point->Altitude, c.altitudeAttendue) << c.what << " at " << d.Angle;
@@ -104,8 +94,7 @@ TEST(ParcourtHorizon, ReachesTheExpectedRingInEveryDirection) {
           }
           return true;
         });
-    EXPECT_EQ(faites, 315) << c.what;
-    EXPECT_EQ(directions, 315) << c.what;
+    EXPECT_EQ(faites, 315) << c.what;  // 0, 0.02, ... 6.28 radians
   }
 }
 
@@ -114,8 +103,6 @@ TEST(DessineHorizon, StopsAfterTheDirectionDuringWhichItWasCancelled) {
   const ChercheCroisements cherche = [&table](double lgA, double ltA, double lgB, double ltB, TPointsProfil& points) {
     CalculeProfil(table, kVue.ViewBounds, lgA, ltA, lgB, ltB, points);
   };
-  Canvas entier(600, 600);
-  EXPECT_EQ(DessineHorizon(entier, kVue, cherche, nullptr), 315);
   Canvas annule(600, 600);
   int appels = 0;
   bool AnnuleFonction = false;
@@ -131,7 +118,6 @@ TEST(DessineHorizon, StopsAfterTheDirectionDuringWhichItWasCancelled) {
   const QRect ouest(260, 270, 30, 60);
   EXPECT_GT(testing::CountInk(annule, est), 10);
   EXPECT_EQ(testing::CountInk(annule, ouest), 0);
-  EXPECT_GT(testing::CountInk(entier, ouest), 10);
 }
 
 }  // namespace

@@ -104,14 +104,10 @@ TEST(TriProfil, WestToEastWhateverTheDirectionDrawn) {
   // southern crossing is the eastern one along the vector.
   const TPointsProfil raide = {Point(6.02, 49.61, 1), Point(6.0201, 49.5, 2), Point(6.02, 49.60, 3)};
   const Case cases[] = {
-      {"drawn west to east", 6.0, 49.6, 6.04, 49.6,
-       {Point(6.02, 49.6, 500), Point(6.01, 49.6, 300), Point(6.03, 49.6, 400)},
-       {Point(6.01, 49.6, 300), Point(6.02, 49.6, 500), Point(6.03, 49.6, 400)}},
       {"drawn east to west", 6.04, 49.6, 6.0, 49.6,
        {Point(6.03, 49.6, 400), Point(6.02, 49.6, 500), Point(6.01, 49.6, 300)},
        {Point(6.01, 49.6, 300), Point(6.02, 49.6, 500), Point(6.03, 49.6, 400)}},
       {"north-south: south to north", 6.02, 49.62, 6.02, 49.58, nordSud, sudNord},
-      {"south-north: the same", 6.02, 49.58, 6.02, 49.62, nordSud, sudNord},
       {"steep north-west", 6.0201, 49.5, 6.0199, 49.7, raide,
        {Point(6.02, 49.61, 1), Point(6.02, 49.60, 3), Point(6.0201, 49.5, 2)}},
   };
@@ -183,24 +179,6 @@ TEST(DessineSection, FilledSectionLabelsAndEnds) {
   EXPECT_EQ(autre.Image(), canvas.Image());
 }
 
-TEST(DessinProfilCarte, CrossesAndEndMarks) {
-  Canvas canvas(600, 400);
-  TPointsProfil tries = Profil(kTroisCourbes, kVue, 6.0, 49.6, 6.04, 49.6);
-  TraceCroixProfil(canvas, kVue, tries);
-  TriProfil(tries, 6.0, 49.6, 6.04, 49.6);
-  MarqueExtremites(canvas, kVue, tries);
-  for (const TPointProfil& point : tries) {
-    const ScreenPoint s = GeoToScreen(kVue, FromFixed(point.Lg), FromFixed(point.Lt), 0);
-    testing::ExpectPixels(canvas, {{s.x - 10, s.y, 0xFFFFFF}, {s.x, s.y - 10, 0xFFFFFF}, {s.x, s.y - 11, 0}});
-  }
-  const ScreenPoint a = FixedToScreen(kVue, tries.front().Lg, tries.front().Lt, 0);
-  const ScreenPoint b = FixedToScreen(kVue, tries.back().Lg, tries.back().Lt, 0);
-  const ScreenPoint milieu = FixedToScreen(kVue, tries[1].Lg, tries[1].Lt, 0);
-  EXPECT_GT(testing::CountColour(canvas, 0x008000, QRect(a.x + 2, a.y + 2, 12, 14)), 10);
-  EXPECT_GT(testing::CountColour(canvas, 0x008000, QRect(b.x + 2, b.y + 2, 12, 14)), 10);
-  EXPECT_EQ(testing::CountColour(canvas, 0x008000, QRect(milieu.x + 2, milieu.y + 2, 12, 14)), 0);
-}
-
 // Random curves whose points fall on a coarse lattice, so that vertical,
 // horizontal and collinear segments and shared vertices are common.
 TTableNiveaux CourbesAuHasard(std::mt19937& hasard, const GeoBounds& b, int nbCourbes) {
@@ -237,15 +215,12 @@ TEST(IndexNiveaux, SameCrossingsInTheSameOrderAsTheFullScan) {
     const GeoBounds& b = vue.ViewBounds;
     const TTableNiveaux table = CourbesAuHasard(hasard, b, 60 + 20 * ensemble);
     const IndexNiveaux index(table, b);
-    std::vector<TPointLtLg> sommets;
-    for (const auto& courbe : table.Fichiers[0].Elements) {
-      sommets.insert(sommets.end(), courbe.Points.begin(), courbe.Points.end());
-    }
     const auto auHasard = [&] {
       return std::pair{b.West + fraction(hasard) * (b.East - b.West), b.South + fraction(hasard) * (b.North - b.South)};
     };
     const auto sommet = [&] {
-      const TPointLtLg& s = sommets[std::uniform_int_distribution<std::size_t>(0, sommets.size() - 1)(hasard)];
+      const auto& courbe = table.Fichiers[0].Elements[hasard() % table.Fichiers[0].Elements.size()].Points;
+      const TPointLtLg& s = courbe[hasard() % courbe.size()];
       return std::pair{FromFixed(s.Lg), FromFixed(s.Lt)};
     };
     for (int rayon = 0; rayon < 200; ++rayon) {
