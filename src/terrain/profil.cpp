@@ -1,6 +1,7 @@
 #include "terrain/profil.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace orvex {
@@ -12,6 +13,8 @@ namespace {
 constexpr double kMargeAbsolue = 1e-9;
 constexpr double kMargeRelative = 1e-6;
 constexpr int kMaxCellulesParCote = 2048;
+constexpr std::uint64_t kMaxEntreesParSegment = 16;
+constexpr std::uint64_t kEntreesToujoursPermises = 1 << 20;
 
 struct Cadre {
   double ouest;
@@ -97,18 +100,33 @@ IndexNiveaux::IndexNiveaux(const TTableNiveaux& niveaux, const GeoBounds& vue) :
     colonnes_ = CellulesSur(largeur, surfaceParCellule);
     lignes_ = CellulesSur(hauteur, surfaceParCellule);
   }
-  largeurCellule_ = largeur > 0 ? largeur / colonnes_ : 1;
-  hauteurCellule_ = hauteur > 0 ? hauteur / lignes_ : 1;
-
   // Each segment goes into every cell its bounding box touches, counted
-  // first, then placed; a cell lists its segments in table order.
+  // first, then placed; a cell lists its segments in table order. Long
+  // diagonal segments would fill a fine grid with copies: the grid is made
+  // coarser until the copies stay within a few per segment.
+  const auto cellules = [this](const Segment& s) {
+    return std::array{Colonne(std::min(s.x1, s.x2)), Colonne(std::max(s.x1, s.x2)), Ligne(std::min(s.y1, s.y2)),
+                      Ligne(std::max(s.y1, s.y2))};
+  };
+  const std::uint64_t maxEntrees = kMaxEntreesParSegment * segments_.size() + kEntreesToujoursPermises;
+  for (;;) {
+    largeurCellule_ = largeur > 0 ? largeur / colonnes_ : 1;
+    hauteurCellule_ = hauteur > 0 ? hauteur / lignes_ : 1;
+    std::uint64_t entrees = 0;
+    for (const Segment& s : segments_) {
+      const auto [c1, c2, l1, l2] = cellules(s);
+      entrees += std::uint64_t(c2 - c1 + 1) * std::uint64_t(l2 - l1 + 1);
+    }
+    if (entrees <= maxEntrees || (colonnes_ == 1 && lignes_ == 1)) {
+      break;
+    }
+    colonnes_ = std::max(1, colonnes_ / 2);
+    lignes_ = std::max(1, lignes_ / 2);
+  }
   const auto nbCellules = static_cast<std::size_t>(colonnes_) * static_cast<std::size_t>(lignes_);
   debutCellule_.assign(nbCellules + 1, 0);
-  const auto parCellule = [this](const Segment& s, auto&& action) {
-    const int c1 = Colonne(std::min(s.x1, s.x2));
-    const int c2 = Colonne(std::max(s.x1, s.x2));
-    const int l1 = Ligne(std::min(s.y1, s.y2));
-    const int l2 = Ligne(std::max(s.y1, s.y2));
+  const auto parCellule = [this, &cellules](const Segment& s, auto&& action) {
+    const auto [c1, c2, l1, l2] = cellules(s);
     for (int l = l1; l <= l2; ++l) {
       for (int c = c1; c <= c2; ++c) {
         action(static_cast<std::size_t>(l) * static_cast<std::size_t>(colonnes_) + static_cast<std::size_t>(c));

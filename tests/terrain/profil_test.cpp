@@ -206,6 +206,22 @@ TTableNiveaux CourbesAuHasard(std::mt19937& hasard, const GeoBounds& b, int nbCo
   return table;
 }
 
+// Segments from the west quarter of the view to the east one, each across
+// most of the grid.
+TTableNiveaux Diagonales(std::mt19937& hasard, const GeoBounds& b, int nombre) {
+  std::uniform_real_distribution<double> quart(0.01, 0.25);
+  TTableNiveaux table;
+  table.Fichiers.emplace_back();
+  for (int k = 0; k < nombre; ++k) {
+    const auto point = [&](double fx, double fy) {
+      return TPointLtLg{ToFixed(b.South + fy * (b.North - b.South)), ToFixed(b.West + fx * (b.East - b.West))};
+    };
+    table.Fichiers[0].Elements.push_back({10 * k, {point(quart(hasard), quart(hasard)),
+                                                    point(1 - quart(hasard), 1 - quart(hasard))}});
+  }
+  return table;
+}
+
 TEST(IndexNiveaux, SameCrossingsInTheSameOrderAsTheFullScan) {
   std::mt19937 hasard(20261206);
   std::uniform_real_distribution<double> fraction(-0.2, 1.2);
@@ -213,8 +229,11 @@ TEST(IndexNiveaux, SameCrossingsInTheSameOrderAsTheFullScan) {
   for (int ensemble = 0; ensemble < 20; ++ensemble) {
     const ProjectionState vue = View(1000 + 700 * ensemble, 6.0 + 0.1 * ensemble, 49.0 - 0.5 * ensemble, 600, 400);
     const GeoBounds& b = vue.ViewBounds;
-    const TTableNiveaux table = CourbesAuHasard(hasard, b, 60 + 20 * ensemble);
+    // Every fourth set has long segments only, which make the grid coarser than one cell per segment.
+    const bool longs = ensemble % 4 == 3;
+    const TTableNiveaux table = longs ? Diagonales(hasard, b, 3000) : CourbesAuHasard(hasard, b, 60 + 20 * ensemble);
     const IndexNiveaux index(table, b);
+    EXPECT_EQ(index.NbColonnes() * index.NbLignes() < static_cast<int>(index.NbSegments()) / 2, longs) << ensemble;
     const auto auHasard = [&] {
       return std::pair{b.West + fraction(hasard) * (b.East - b.West), b.South + fraction(hasard) * (b.North - b.South)};
     };
