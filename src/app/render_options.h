@@ -28,6 +28,7 @@ struct RenderOptions {
   bool grid = false;
   std::optional<ProfileRequest> profile;
   bool horizon = false;  // the visibility horizon from the view centre
+  std::string background;  // scanned map picture, its .cor beside it; empty for none
 };
 
 enum class RenderCommand { Render, Help, Version, Refused };
