@@ -81,6 +81,7 @@ class TFormPrinc : public QMainWindow {
   QAction* N15 = nullptr;
   QAction* Fabriquerdalledesniveaux1 = nullptr;
   QAction* Filtragedeniveau1 = nullptr;
+  QAction* Importationdonnes1 = nullptr;
   QAction* LirefichierGPS1 = nullptr;
   QAction* DessinerUnTrace = nullptr;
   QAction* Sauverfichiertrac1 = nullptr;
@@ -105,6 +106,8 @@ class TFormPrinc : public QMainWindow {
   void BuildGpsMenu();
   void BuildTerrainMenu();
   void Filtragedeniveau1Click();
+  void BuildImportMenu();
+  void Importationdonnes1Click();
   void MSComm1Comm();
   void ApplyGpsPanel(const GpsPanelUpdate& update);
   void LirefichierGPS1Click();
