@@ -72,6 +72,7 @@ TFormPrinc::TFormPrinc(Dialogs& dialogs, std::filesystem::path startDirectory, Q
   pointerHandlers_ = std::make_unique<PointerHandlers>(*this);
   BuildTerrainMenu();
   BuildImportMenu();
+  BuildFabricationMenu();
 }
 
 TFormPrinc::~TFormPrinc() = default;

@@ -108,6 +108,8 @@ class TFormPrinc : public QMainWindow {
   void Filtragedeniveau1Click();
   void BuildImportMenu();
   void Importationdonnes1Click();
+  void BuildFabricationMenu();
+  void Fabriquerdalledesniveaux1Click();
   void MSComm1Comm();
   void ApplyGpsPanel(const GpsPanelUpdate& update);
   void LirefichierGPS1Click();
