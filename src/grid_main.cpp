@@ -1,12 +1,15 @@
 // orvex-grid: elevation grids from a shell. "import" reads a FIL, ESRI ASCII
 // or SRTM grid exactly as the program's import command does and writes it as
-// a tile file; "info" describes a tile file. Errors go to standard error and
+// a tile file; "info" describes a tile file; "fabricate" makes one from a
+// region's level curves as the program's fabrication does. Errors go to standard error and
 // the exit status is 0 only on success.
 #include <QCoreApplication>
+#include <algorithm>
 #include <cinttypes>
 #include <cstdio>
 #include <filesystem>
 
+#include "app/fabrication_tool.h"
 #include "app/grid_options.h"
 #include "platform/dialogs.h"
 #include "terrain/dalles.h"
@@ -49,7 +52,8 @@ int Info(const orvex::GridOptions& options) {
   if (const int status = orvex::LitDalles(options.input, dalle); status != 0 || ec) {
     return Fail(options.input + ": " + std::generic_category().message(status != 0 ? status : ec.value()));
   }
-  const std::uintmax_t expected = 220 + 2 * static_cast<std::uintmax_t>(dalle.NbX) * dalle.NbY;
+  constexpr std::uintmax_t kHeaderBytes = 220;
+  const std::uintmax_t expected = kHeaderBytes + 2 * static_cast<std::uintmax_t>(dalle.NbX) * dalle.NbY;
   if (dalle.NbX == 0 || size != expected) {
     return Fail(options.input + ": not a whole tile file (" + std::to_string(size) + " bytes; its header and rows make " +
                 std::to_string(dalle.NbX) + " x " + std::to_string(dalle.NbY) + " samples in " +
@@ -92,6 +96,13 @@ int main(int argc, char** argv) {
       return Import(options);
     case orvex::GridCommand::Info:
       return Info(options);
+    case orvex::GridCommand::Fabricate:
+      if (const std::string erreur =
+              orvex::FabriqueFichierDalles(options.input, options.stepX, options.stepY, options.output);
+          !erreur.empty()) {
+        return Fail(erreur);
+      }
+      return 0;
   }
   return 2;
 }

@@ -5,11 +5,13 @@
 
 namespace orvex {
 
-enum class GridCommand { Import, Info, Help, Version, Refused };
+enum class GridCommand { Import, Info, Fabricate, Help, Version, Refused };
 
 struct GridOptions {
-  std::string input;   // the grid to import, or the tile file to describe
+  std::string input;   // the grid to import, the tile file to describe, or the region directory
   std::string output;  // the tile file to write
+  double stepX = 30;   // fabrication steps, seconds of arc
+  double stepY = 30;
 };
 
 // `arguments` as the program got them, its own name first. Help gives the

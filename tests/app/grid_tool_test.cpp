@@ -2,7 +2,10 @@
 #include <QProcess>
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "support/temp_dir.h"
+#include "terrain/curve_index.h"
 #include "terrain/dalles.h"
 
 namespace orvex {
@@ -66,6 +69,52 @@ TEST(OrvexGrid, FailuresSayWhyAndLeaveTheOutput) {
     EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
     EXPECT_EQ(testing::ReadFile(output), "old");
   }
+}
+
+// The tool's file, byte for byte, against a grid made here by the plain scan
+// over the same points, with the default steps and with others.
+TEST(OrvexGrid, FabricatesWhatThePlainScanGives) {
+  testing::TempDir dir;
+  std::mt19937 random(16);
+  TTableNiveaux table;
+  for (const char* name : {"a.dat", "B.DAT"}) {
+    std::string text;
+    auto& set = table.Fichiers.emplace_back();
+    for (int c = 0; c < 6; ++c) {
+      TCourbeNiveau& courbe = set.Elements.emplace_back();
+      courbe.Altitude = 100 + 100 * static_cast<int>(random() % 20);  // the reader skips altitudes below 2
+      text += "8\r\n" + std::to_string(courbe.Altitude) + "\r\n";
+      for (int p = 0; p < 8; ++p) {
+        // Whole units, so that the text reads back exactly.
+        const int lt = 44 * 16384 + static_cast<int>(random() % 4000);
+        const int lg = 7 * 16384 + static_cast<int>(random() % 6000);
+        courbe.Points.push_back({lt, lg});
+        text += std::to_string(lt / 16384.0) + "," + std::to_string(lg / 16384.0) + "\r\n";
+      }
+    }
+    dir.Write(std::string("Region/NIVEAUX/") + name, text);
+  }
+  for (const auto& [seconds, units] : {std::pair{QStringList{}, 137}, std::pair{QStringList{"--step-x", "7.5", "--step-y", "7.5"}, 34}}) {
+    const auto output = dir.path() / "out.dat";
+    const ToolRun run = Tool(QStringList{"fabricate", Text(dir.path() / "Region")} + seconds + QStringList{Text(output)});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    TDalle made;
+    ASSERT_EQ(LitDalles(output, made), 0);
+    TDalle expected = made;
+    ASSERT_EQ(made.DLg, units);
+    ASSERT_GT(made.NbX * made.NbY, 100);
+    for (std::int32_t r = 0; r < made.NbY; ++r) {
+      for (std::int32_t c = 0; c < made.NbX; ++c) {
+        expected.Alt[r][c] = AltitudeCourbeLaPlusProche(table, made.LgNO + c * made.DLg, made.LtNO - r * made.DLt);
+      }
+    }
+    ASSERT_EQ(EcritDalles(dir.path() / "expected.dat", expected), 0);
+    EXPECT_TRUE(testing::ReadFile(output) == testing::ReadFile(dir.path() / "expected.dat")) << seconds.join(" ").toStdString();
+  }
+  const ToolRun empty = Tool({"fabricate", Text(dir.MakeDir("Vide/niveaux").parent_path()), Text(dir.path() / "x.dat")});
+  EXPECT_EQ(empty.exitCode, 1);
+  EXPECT_NE(empty.err.find("aucun point"), std::string::npos) << empty.err;
+  EXPECT_EQ(Tool({"import", "--step-x", "3", "a", "b"}).exitCode, 2);
 }
 
 TEST(OrvexGrid, HelpAndVersionOnStandardOutput) {
