@@ -91,6 +91,7 @@ class LecteurTexte {
  private:
   bool Decimale(const char* debut, std::int32_t& valeur, const char*& fin) const;
   std::string Position() const;
+  bool Illisible(std::string& erreur) const;
 
   const char* courant_;
   const char* fin_;
