@@ -138,9 +138,27 @@ void BM_PlainScan(benchmark::State& state, const std::string& name, std::int32_t
 
 }  // namespace
 
-BENCHMARK_CAPTURE(BM_Index, real_30s, std::string("real_30s"))->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
-BENCHMARK_CAPTURE(BM_PlainScan, real_30s, std::string("real_30s"), 1000)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1);
-BENCHMARK_CAPTURE(BM_Index, real_3s, std::string("real_3s"))->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
-BENCHMARK_CAPTURE(BM_PlainScan, real_3s, std::string("real_3s"), 15)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1);
-BENCHMARK_CAPTURE(BM_Index, synthetic, std::string("synthetic"))->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1);
-BENCHMARK_CAPTURE(BM_PlainScan, synthetic, std::string("synthetic"), 2)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK_CAPTURE(BM_Index, real_30s, std::string("real_30s"))
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
+BENCHMARK_CAPTURE(BM_PlainScan, real_30s, std::string("real_30s"), 1000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+BENCHMARK_CAPTURE(BM_Index, real_3s, std::string("real_3s"))
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
+BENCHMARK_CAPTURE(BM_PlainScan, real_3s, std::string("real_3s"), 15)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+BENCHMARK_CAPTURE(BM_Index, synthetic, std::string("synthetic"))
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+BENCHMARK_CAPTURE(BM_PlainScan, synthetic, std::string("synthetic"), 2)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);

@@ -112,7 +112,8 @@ void BM_OrvexGridImport(benchmark::State& state) {
   const Fixture& data = Data();
   double wall = 0;
   for (auto _ : state) {
-    Report(state, RunCommand({ORVEX_GRID_PROGRAM, "import", data.grid.string(), (data.directory / "dalles.dat").string()}),
+    Report(state,
+           RunCommand({ORVEX_GRID_PROGRAM, "import", data.grid.string(), (data.directory / "dalles.dat").string()}),
            wall);
   }
   Finish(state, wall);
@@ -122,9 +123,10 @@ void BM_GdalTranslate(benchmark::State& state) {
   const Fixture& data = Data();
   double wall = 0;
   for (auto _ : state) {
-    Report(state,
-           RunCommand({"gdal_translate", "-q", "-of", "EHdr", data.grid.string(), (data.directory / "grid.bil").string()}),
-           wall);
+    Report(
+        state,
+        RunCommand({"gdal_translate", "-q", "-of", "EHdr", data.grid.string(), (data.directory / "grid.bil").string()}),
+        wall);
   }
   Finish(state, wall);
 }

@@ -55,9 +55,9 @@ int Info(const orvex::GridOptions& options) {
   constexpr std::uintmax_t kHeaderBytes = 220;
   const std::uintmax_t expected = kHeaderBytes + 2 * static_cast<std::uintmax_t>(dalle.NbX) * dalle.NbY;
   if (dalle.NbX == 0 || size != expected) {
-    return Fail(options.input + ": not a whole tile file (" + std::to_string(size) + " bytes; its header and rows make " +
-                std::to_string(dalle.NbX) + " x " + std::to_string(dalle.NbY) + " samples in " +
-                std::to_string(expected) + " bytes, at most 10000 x 10000)");
+    return Fail(options.input + ": not a whole tile file (" + std::to_string(size) +
+                " bytes; its header and rows make " + std::to_string(dalle.NbX) + " x " + std::to_string(dalle.NbY) +
+                " samples in " + std::to_string(expected) + " bytes, at most 10000 x 10000)");
   }
   std::int32_t low = 0;
   std::int32_t high = 0;

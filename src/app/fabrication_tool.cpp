@@ -34,8 +34,8 @@ std::string FabriqueFichierDalles(const std::filesystem::path& region, double se
   const auto pasLg = Unites(secondesLg);
   const auto pasLt = Unites(secondesLt);
   PlanFabrication plan;
-  std::string erreur = !pasLg || !pasLt ? "step out of range"
-                                         : PlanifieFabrication(tables.TableNiveaux, *pasLg, *pasLt, plan);
+  std::string erreur =
+      !pasLg || !pasLt ? "step out of range" : PlanifieFabrication(tables.TableNiveaux, *pasLg, *pasLt, plan);
   if (!erreur.empty()) {
     return erreur;
   }

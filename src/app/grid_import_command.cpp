@@ -15,8 +15,8 @@ constexpr const char* kFiltre =
 
 void Cadre(ProjectionState& p, const EtendueGrille& zone) {
   const double largeur = std::fabs(zone.ouest - zone.est);
-  p.Zoom = static_cast<std::int32_t>(std::clamp(std::nearbyint(p.ImageWidth / largeur) - 20, double{kMinZoom},
-                                                double{kMaxZoom}));
+  p.Zoom = static_cast<std::int32_t>(
+      std::clamp(std::nearbyint(p.ImageWidth / largeur) - 20, double{kMinZoom}, double{kMaxZoom}));
   p.CentreLongitude = (zone.ouest + zone.est) / 2;
   p.CentreLatitude = (zone.nord + zone.sud) / 2;
 }
@@ -58,8 +58,8 @@ void Importationdonnes(ProgramState& state, Canvas& canvas, Dialogs& dialogs, co
   hooks.redraw();
   DessineZoneImportee(state.projection, zone, canvas);
   hooks.show();
-  const Answer reponse = dialogs.Ask(
-      "La zone concernée par le fichier " + nom + " figure en rouge. " + "Voulez-vous l'importer?", false);
+  const Answer reponse =
+      dialogs.Ask("La zone concernée par le fichier " + nom + " figure en rouge. " + "Voulez-vous l'importer?", false);
   if (reponse == Answer::Yes) {
     hooks.info("Fichier " + nom + " en cours d'importation");
     if (const std::string erreur = ImporteGrille(nom, state.dalle); !erreur.empty()) {

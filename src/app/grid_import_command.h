@@ -16,9 +16,9 @@ inline constexpr const char* kTexteImportation =
     "ARC INFO ASCII GRID";
 
 struct ImportationHooks {
-  std::function<void()> redraw;                   // the whole map, at once
-  std::function<void()> show;                     // puts the picture on screen before a question
-  std::function<void(const std::string&)> info;   // the status line
+  std::function<void()> redraw;                  // the whole map, at once
+  std::function<void()> show;                    // puts the picture on screen before a question
+  std::function<void(const std::string&)> info;  // the status line
 };
 
 void Importationdonnes(ProgramState& state, Canvas& canvas, Dialogs& dialogs, const ImportationHooks& hooks);

@@ -36,7 +36,7 @@ class IndexCourbes {
   };
   struct Noeud {
     FixedDegree lgMin, lgMax, ltMin, ltMax;
-    std::uint32_t debut, fin;          // its points
+    std::uint32_t debut, fin;             // its points
     std::uint32_t gauche = 0, droit = 0;  // children; 0 for a leaf
   };
   std::uint32_t Construit(std::uint32_t debut, std::uint32_t fin);

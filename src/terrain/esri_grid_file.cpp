@@ -57,8 +57,8 @@ std::string LitLigneEntete(std::string_view ligne, ValeursEntete& v) {
     return {};
   }
   const std::pair<const char*, std::optional<double>*> decimaux[] = {
-      {"XLLCORNER", &v.x}, {"XLLCENTER", &v.x}, {"YLLCORNER", &v.y},       {"YLLCENTER", &v.y},
-      {"CELLSIZE", &v.cellsize}, {"DX", &v.dx}, {"DY", &v.dy}, {"NODATA_VALUE", &v.nodata}};
+      {"XLLCORNER", &v.x},       {"XLLCENTER", &v.x}, {"YLLCORNER", &v.y}, {"YLLCENTER", &v.y},
+      {"CELLSIZE", &v.cellsize}, {"DX", &v.dx},       {"DY", &v.dy},       {"NODATA_VALUE", &v.nodata}};
   for (const auto& [nom, champ] : decimaux) {
     if (mot == nom) {
       if (!estDecimal) {

@@ -34,8 +34,8 @@ std::string PlanifieFabrication(const TTableNiveaux& niveaux, std::int32_t pasLg
                                 PlanFabrication& plan);
 
 struct SuiviFabrication {
-  std::function<bool()> arret;                       // tested after every node and every row
-  std::function<void()> patiente;                    // lets the window breathe, every few milliseconds
+  std::function<bool()> arret;                          // tested after every node and every row
+  std::function<void()> patiente;                       // lets the window breathe, every few milliseconds
   std::function<void(std::int64_t noeuds)> ligneFaite;  // after each row, nodes made so far
 };
 

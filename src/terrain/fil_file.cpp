@@ -39,7 +39,8 @@ std::string_view LigneSuivante(std::string_view bytes, std::size_t& position) {
 // blanks dropped (the leading ones are read as part of the number).
 std::string_view Valeur(std::string_view ligne) {
   const auto blanc = std::find_if(ligne.begin(), ligne.end(), Blanc);
-  std::string_view reste = blanc == ligne.end() ? ligne : ligne.substr(static_cast<std::size_t>(blanc - ligne.begin()) + 1);
+  std::string_view reste =
+      blanc == ligne.end() ? ligne : ligne.substr(static_cast<std::size_t>(blanc - ligne.begin()) + 1);
   while (!reste.empty() && Blanc(reste.back())) {
     reste.remove_suffix(1);
   }

@@ -12,8 +12,10 @@ enum class Format { FIL, Esri, Hgt, Inconnu };
 
 Format FormatDe(const std::filesystem::path& path) {
   const std::string extension = UpperText(path.extension().string());
-  return extension == ".FIL" ? Format::FIL : extension == ".ASC" ? Format::Esri : extension == ".HGT" ? Format::Hgt
-                                                                                                      : Format::Inconnu;
+  return extension == ".FIL"   ? Format::FIL
+         : extension == ".ASC" ? Format::Esri
+         : extension == ".HGT" ? Format::Hgt
+                               : Format::Inconnu;
 }
 
 constexpr const char* kFormatInconnu = "format inconnu : les grilles importées sont en .fil, .asc ou .hgt";

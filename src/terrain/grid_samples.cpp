@@ -267,8 +267,8 @@ bool LecteurTexte::LitLigne(std::span<std::int32_t> valeurs, std::string& erreur
     }
     if (p == fin) {
       lues_ += static_cast<std::int64_t>(i);
-      erreur = "fichier incomplet : " + std::to_string(lues_) + " valeurs sur les " + std::to_string(total_) +
-               " annoncées";
+      erreur =
+          "fichier incomplet : " + std::to_string(lues_) + " valeurs sur les " + std::to_string(total_) + " annoncées";
       return false;
     }
     const char* debut = p + (*p == '+' && p + 1 != fin && p[1] != '-' ? 1 : 0);
@@ -292,9 +292,7 @@ bool LecteurTexte::LitLigne(std::span<std::int32_t> valeurs, std::string& erreur
   return true;
 }
 
-std::string ErreurFichier(int status) {
-  return "fichier illisible (" + std::generic_category().message(status) + ")";
-}
+std::string ErreurFichier(int status) { return "fichier illisible (" + std::generic_category().message(status) + ")"; }
 
 std::string VerifieTaille(std::size_t bytes, std::int64_t total) {
   if (total > 0 && static_cast<std::int64_t>(bytes) < 2 * total - 1) {

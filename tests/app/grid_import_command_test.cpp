@@ -1,11 +1,12 @@
 // Grid import in the program: the FIL files of a region at start-up with
 // their lines, and the "Importation de données" command with its red frame,
 // its question and its status texts.
+#include "app/grid_import_command.h"
+
 #include <gtest/gtest.h>
 
 #include <QColor>
 
-#include "app/grid_import_command.h"
 #include "app/startup.h"
 #include "platform/directory_listing.h"
 #include "support/scripted_dialogs.h"
@@ -18,7 +19,8 @@ using testing::ScriptedDialogs;
 using testing::TempDir;
 
 std::string Fil(int columns, int firstValue) {
-  std::string text = "ncols " + std::to_string(columns) + "\nnrows 1\nxllcorner 6\nyllcorner 49\ncellsize 0.5\n"
+  std::string text = "ncols " + std::to_string(columns) +
+                     "\nnrows 1\nxllcorner 6\nyllcorner 49\ncellsize 0.5\n"
                      "cellsize 0.25\nNODATA_value -9999\n";
   for (int c = 0; c < columns; ++c) {
     text += std::to_string(firstValue + c) + " ";
@@ -27,9 +29,10 @@ std::string Fil(int columns, int firstValue) {
 }
 
 void WriteBase(const TempDir& dir) {
-  dir.Write("ORVEX.INI", "PeripheriqueCOM1=/nonexistent/tty\nProtocoleGPS=COM1:4800,N,8,1\nInterface=3\nTrame=1\n"
-                         "PeriodeGPS=2\nCanaux=3\nLgDemarre=6.1\nLtDemarre=49.6\nZoomDemarre=600\n"
-                         "RepertoireLieu=Test\n");
+  dir.Write("ORVEX.INI",
+            "PeripheriqueCOM1=/nonexistent/tty\nProtocoleGPS=COM1:4800,N,8,1\nInterface=3\nTrame=1\n"
+            "PeriodeGPS=2\nCanaux=3\nLgDemarre=6.1\nLtDemarre=49.6\nZoomDemarre=600\n"
+            "RepertoireLieu=Test\n");
   dir.Write("Relais/r.dat", "LX0ABC,JN39BO,Relais,R1,,\r\n");
   dir.Write("canaux.dat", "R1,145.6125\r\n");
 }
@@ -64,8 +67,9 @@ TEST(StartupFil, TwoGridsAreReadWithTheirLinesAndTheLastOneWins) {
                                       "+Fichiers niveaux FIL  compilé"}));
   const auto listing = ListeRepertoire(dir.path() / "lieux/Test/DALLES");
   const bool aLast = listing.back().name == "a.fil";
-  EXPECT_EQ(run.state.dalle.Alt, (std::vector<std::vector<std::int32_t>>{
-                                     aLast ? std::vector<std::int32_t>{100, 101} : std::vector<std::int32_t>{200, 201, 202}}));
+  EXPECT_EQ(run.state.dalle.Alt,
+            (std::vector<std::vector<std::int32_t>>{aLast ? std::vector<std::int32_t>{100, 101}
+                                                          : std::vector<std::int32_t>{200, 201, 202}}));
   EXPECT_TRUE(run.dialogs.messages.empty());
 }
 
@@ -139,13 +143,12 @@ TEST(Importationdonnes, FramesTheZoneAsksAndImportsOnYes) {
   EXPECT_NE(run.dialogs.fileRequests[0].filter.find("Fichiers FIL (*.fil)"), std::string::npos);
   // 1.5 degrees wide on 400 pixels, centred on the zone (6 to 7.5, 48.75 to 49:
   // one row, whose cell reaches a step south).
-  EXPECT_EQ(std::tuple(run.state.projection.Zoom, run.state.projection.CentreLongitude,
-                       run.state.projection.CentreLatitude),
-            std::tuple(247, 6.75, 48.875));
+  EXPECT_EQ(
+      std::tuple(run.state.projection.Zoom, run.state.projection.CentreLongitude, run.state.projection.CentreLatitude),
+      std::tuple(247, 6.75, 48.875));
   EXPECT_GT(run.dialogs.redPixels, 2 * 2 * 300);
-  EXPECT_EQ(run.dialogs.questions,
-            std::vector<std::string>{"La zone concernée par le fichier " + file +
-                                     " figure en rouge. Voulez-vous l'importer?"});
+  EXPECT_EQ(run.dialogs.questions, std::vector<std::string>{"La zone concernée par le fichier " + file +
+                                                            " figure en rouge. Voulez-vous l'importer?"});
   EXPECT_EQ(run.info, (std::vector<std::string>{kTexteImportation, "Fichier " + file + " en cours d'importation",
                                                 "fichier " + file + " 3x1 LgNO=6 LtNO=49"}));
   EXPECT_EQ(run.state.dalle.Alt, (std::vector<std::vector<std::int32_t>>{{10, 11, 12}}));
@@ -154,7 +157,14 @@ TEST(Importationdonnes, FramesTheZoneAsksAndImportsOnYes) {
 }
 
 TEST(Importationdonnes, CancelNoAndFailuresKeepTheGrid) {
-  struct Case { const char* what; std::optional<std::string> text; Answer answer; int redraws; bool framed; const char* error; };
+  struct Case {
+    const char* what;
+    std::optional<std::string> text;
+    Answer answer;
+    int redraws;
+    bool framed;
+    const char* error;
+  };
   const Case cases[] = {
       {"cancelled file dialog", std::nullopt, Answer::No, 0, false, nullptr},
       {"No", Fil(3, 10), Answer::No, 2, true, nullptr},

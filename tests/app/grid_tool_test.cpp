@@ -1,7 +1,7 @@
 // orvex-grid as users run it: a program, its exit status and its output.
-#include <QProcess>
 #include <gtest/gtest.h>
 
+#include <QProcess>
 #include <random>
 
 #include "support/temp_dir.h"
@@ -29,8 +29,9 @@ QString Text(const std::filesystem::path& path) { return QString::fromStdString(
 
 TEST(OrvexGrid, ImportsAndDescribes) {
   testing::TempDir dir;
-  const auto grid = dir.Write("g.asc", "ncols 2\nnrows 2\nxllcenter 7\nyllcenter 43\ncellsize 0.25\n"
-                                       "NODATA_value -1\n5 6\n-1 900\n");
+  const auto grid = dir.Write("g.asc",
+                              "ncols 2\nnrows 2\nxllcenter 7\nyllcenter 43\ncellsize 0.25\n"
+                              "NODATA_value -1\n5 6\n-1 900\n");
   const auto output = dir.path() / "out" / "dalles.dat";
   ToolRun run = Tool({"import", Text(grid), Text(output)});
   ASSERT_EQ(run.exitCode, 0) << run.err;
@@ -50,14 +51,20 @@ TEST(OrvexGrid, ImportsAndDescribes) {
 TEST(OrvexGrid, FailuresSayWhyAndLeaveTheOutput) {
   testing::TempDir dir;
   const auto output = dir.Write("dalles.dat", "old");
-  struct Case { QStringList arguments; int exitCode; const char* message; };
+  struct Case {
+    QStringList arguments;
+    int exitCode;
+    const char* message;
+  };
   const Case cases[] = {
       {{"import", Text(dir.Write("short.fil", "ncols 2\nnrows 1\nx 1\ny 1\na 1\nb 1\nn 0\n5  ")), Text(output)},
-       1, "short.fil: fichier incomplet"},
+       1,
+       "short.fil: fichier incomplet"},
       {{"import", Text(dir.path() / "missing.hgt"), Text(output)}, 1, "missing.hgt: fichier illisible"},
       {{"import", Text(dir.Write("g.asc", "ncols 1\nnrows 1\nxllcorner 0\nyllcorner 0\ncellsize 1\n3\n")),
         Text(output / "x")},
-       1, "dalles.dat/x: "},
+       1,
+       "dalles.dat/x: "},
       {{"info", Text(output)}, 1, "not a whole tile file"},
       {{"import", Text(output)}, 2, "expected \"import GRID OUTPUT\""},
       {{"convert", "a", "b"}, 2, "see --help"},
@@ -94,9 +101,11 @@ TEST(OrvexGrid, FabricatesWhatThePlainScanGives) {
     }
     dir.Write(std::string("Region/NIVEAUX/") + name, text);
   }
-  for (const auto& [seconds, units] : {std::pair{QStringList{}, 137}, std::pair{QStringList{"--step-x", "7.5", "--step-y", "7.5"}, 34}}) {
+  for (const auto& [seconds, units] :
+       {std::pair{QStringList{}, 137}, std::pair{QStringList{"--step-x", "7.5", "--step-y", "7.5"}, 34}}) {
     const auto output = dir.path() / "out.dat";
-    const ToolRun run = Tool(QStringList{"fabricate", Text(dir.path() / "Region")} + seconds + QStringList{Text(output)});
+    const ToolRun run =
+        Tool(QStringList{"fabricate", Text(dir.path() / "Region")} + seconds + QStringList{Text(output)});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     TDalle made;
     ASSERT_EQ(LitDalles(output, made), 0);
@@ -109,9 +118,11 @@ TEST(OrvexGrid, FabricatesWhatThePlainScanGives) {
       }
     }
     ASSERT_EQ(EcritDalles(dir.path() / "expected.dat", expected), 0);
-    EXPECT_TRUE(testing::ReadFile(output) == testing::ReadFile(dir.path() / "expected.dat")) << seconds.join(" ").toStdString();
+    EXPECT_TRUE(testing::ReadFile(output) == testing::ReadFile(dir.path() / "expected.dat"))
+        << seconds.join(" ").toStdString();
   }
-  const ToolRun empty = Tool({"fabricate", Text(dir.MakeDir("Vide/niveaux").parent_path()), Text(dir.path() / "x.dat")});
+  const ToolRun empty =
+      Tool({"fabricate", Text(dir.MakeDir("Vide/niveaux").parent_path()), Text(dir.path() / "x.dat")});
   EXPECT_EQ(empty.exitCode, 1);
   EXPECT_NE(empty.err.find("aucun point"), std::string::npos) << empty.err;
   EXPECT_EQ(Tool({"import", "--step-x", "3", "a", "b"}).exitCode, 2);

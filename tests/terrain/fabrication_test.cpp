@@ -1,18 +1,19 @@
 // Tile fabrication: the index answers exactly as the plain scan (ties and the
 // radius included), the grid's shape, order and range, stopping midway, the
 // refusals, and the dialog's questions.
+#include "terrain/fabrication.h"
+
+#include <gtest/gtest.h>
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <gtest/gtest.h>
-
 #include <fstream>
 #include <random>
 
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
 #include "terrain/curve_index.h"
-#include "terrain/fabrication.h"
 #include "terrain/grid_import.h"
 #include "terrain/ui/form_fait_dalle.h"
 
@@ -73,7 +74,11 @@ TEST(IndexCourbes, TiesTheRadiusAndFarCoordinates) {
   const TTableNiveaux table = Table({{Courbe(100, {{1000, 0}, {-1000, 0}})},
                                      {Courbe(200, {{0, 1000}}), Courbe(300, {{1000, 1000}, {INT32_MAX, INT32_MIN}})}});
   const IndexCourbes index(table);
-  struct Case { const char* what; FixedDegree lg, lt; std::int32_t altitude; };
+  struct Case {
+    const char* what;
+    FixedDegree lg, lt;
+    std::int32_t altitude;
+  };
   const Case cases[] = {
       {"three points at 1000: the first in table order", 0, 0, 100},
       {"nearest of a later set", 0, 900, 200},
@@ -122,7 +127,12 @@ TEST(FabriqueDalles, StoppedMidwayKeepsTheRowsMade) {
 }
 
 TEST(FabriqueDalles, RefusesBeforeAnyWork) {
-  struct Case { const char* what; TTableNiveaux table; std::int32_t pasLg, pasLt; const char* message; };
+  struct Case {
+    const char* what;
+    TTableNiveaux table;
+    std::int32_t pasLg, pasLt;
+    const char* message;
+  };
   const Case cases[] = {
       {"no curve", TTableNiveaux{}, 137, 137, "aucun point"},
       {"curves without points", Table({{Courbe(5, {})}}), 137, 137, "aucun point"},
@@ -137,7 +147,13 @@ TEST(FabriqueDalles, RefusesBeforeAnyWork) {
 }
 
 TEST(TFormFaitDalle, QuestionsOverwriteAndResult) {
-  struct Case { const char* what; bool exists; std::deque<Answer> answers; std::size_t questions; bool written; };
+  struct Case {
+    const char* what;
+    bool exists;
+    std::deque<Answer> answers;
+    std::size_t questions;
+    bool written;
+  };
   const Case cases[] = {
       {"No to going on", false, {Answer::No}, 1, false},
       {"No to overwriting", true, {Answer::Yes, Answer::No}, 2, false},
@@ -168,6 +184,24 @@ TEST(TFormFaitDalle, QuestionsOverwriteAndResult) {
       EXPECT_EQ(testing::ReadFile(file), c.exists ? "old" : "") << c.what;
     }
   }
+}
+
+// "Quitter" while the work runs (pressed here as soon as the frame is drawn):
+// the node in progress ends, and what was made is written and reported.
+TEST(TFormFaitDalle, QuitterStopsTheWorkAndKeepsWhatWasMade) {
+  testing::TempDir dir;
+  testing::ScriptedDialogs dialogs;
+  dialogs.answers = {Answer::Yes};
+  const TTableNiveaux table = HalfByQuarter();
+  TFormFaitDalle* form = nullptr;
+  TFormFaitDalle dialog(table, dir.path() / "dalles.dat", dialogs,
+                        [&](const BoiteCourbes&) { form->ButtonAnnule->click(); });
+  form = &dialog;
+  dialog.BoutonOk->click();
+  EXPECT_TRUE(dialog.Fabriquee());
+  TDalle d;
+  ASSERT_EQ(LitDalles(dir.path() / "dalles.dat", d), 0);
+  EXPECT_EQ(std::tuple(d.NbX, d.NbY, d.Alt[0][0]), std::tuple(1, 1, 800));
 }
 
 // The 50 m curves drawn by gdal_contour from the real crop, fabricated at the
@@ -203,8 +237,8 @@ TEST(FabriqueDalles, RealCurvesAgainstTheRealModel) {
   std::int32_t worst = 0;
   for (std::int32_t r = 0; r < made.NbY; ++r) {
     for (std::int32_t c = 0; c < made.NbX; ++c) {
-      const std::int32_t real = AltitudeDuPoint(model, FromFixed(made.LgNO + c * made.DLg),
-                                                FromFixed(made.LtNO - r * made.DLt));
+      const std::int32_t real =
+          AltitudeDuPoint(model, FromFixed(made.LgNO + c * made.DLg), FromFixed(made.LtNO - r * made.DLt));
       if (real > 0 && made.Alt[r][c] > 0) {
         const std::int32_t difference = std::abs(real - made.Alt[r][c]);
         sum += difference;

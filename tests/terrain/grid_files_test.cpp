@@ -26,8 +26,12 @@ struct Grid {
   Rows Alt;
 };
 
-auto AsTuple(const TDalle& d) { return std::tuple(d.NbX, d.NbY, d.LgNO, d.LtNO, d.DLg, d.DLt, d.AltMin, d.AltMax, d.Alt); }
-auto AsTuple(const Grid& g) { return std::tuple(g.NbX, g.NbY, g.LgNO, g.LtNO, g.DLg, g.DLt, g.AltMin, g.AltMax, g.Alt); }
+auto AsTuple(const TDalle& d) {
+  return std::tuple(d.NbX, d.NbY, d.LgNO, d.LtNO, d.DLg, d.DLt, d.AltMin, d.AltMax, d.Alt);
+}
+auto AsTuple(const Grid& g) {
+  return std::tuple(g.NbX, g.NbY, g.LgNO, g.LtNO, g.DLg, g.DLt, g.AltMin, g.AltMax, g.Alt);
+}
 
 // A grid that must survive every failed import untouched.
 TDalle Previous() {
@@ -39,17 +43,22 @@ TDalle Previous() {
   return d;
 }
 
-const std::string kFilHeader = "ncols 3\nnrows 2\nxllcorner 5\nyllcorner 45\ncellsize 0.5\ncellsize 0.25\nNODATA_value -9999\n";
+const std::string kFilHeader =
+    "ncols 3\nnrows 2\nxllcorner 5\nyllcorner 45\ncellsize 0.5\ncellsize 0.25\nNODATA_value -9999\n";
 // 3 x 2 at (5, 45), steps 0.5 and 0.25: the northern row lies one rounded
 // row step (4096) north of the southern latitude.
 const Grid kFilGrid{3, 2, 81920, 737280 + 4096, 8192, 4096, 0, 40, {{10, 20, 30}, {0, 0, 40}}};
 
 TEST(ImporteFIL, ReadsTheHeaderAndSamplesWhateverTheSeparators) {
-  struct Case { const char* what; std::string text; };
+  struct Case {
+    const char* what;
+    std::string text;
+  };
   const Case cases[] = {
       {"a space after each value", kFilHeader + "10 20 30 \n-5 -9999 40 \n"},
-      {"CR LF line ends", "ncols 3\r\nnrows 2\r\nxllcorner 5\r\nyllcorner 45\r\ncellsize 0.5\r\ncellsize 0.25\r\n"
-                          "NODATA_value -9999\r\n10 20 30\r\n-5 -9999 40\r\n"},
+      {"CR LF line ends",
+       "ncols 3\r\nnrows 2\r\nxllcorner 5\r\nyllcorner 45\r\ncellsize 0.5\r\ncellsize 0.25\r\n"
+       "NODATA_value -9999\r\n10 20 30\r\n-5 -9999 40\r\n"},
       {"no space before a line feed", kFilHeader + "10 20 30\n-5 -9999 40"},
       {"tabs and runs of blanks", kFilHeader + "\t10\t\t20  30\n\n  -5 -9999\n40\n"},
       {"keywords followed by several spaces, comma decimals",
@@ -80,22 +89,27 @@ TEST(ImporteFIL, PreviewExtentOfTheHeader) {
 
 // Every refusal names its cause and leaves the previous grid as it was.
 TEST(GridImport, RefusalsKeepThePreviousGrid) {
-  struct Case { const char* what; const char* file; std::string text; const char* message; };
+  struct Case {
+    const char* what;
+    const char* file;
+    std::string text;
+    const char* message;
+  };
   const std::string esri = "ncols 2\nnrows 2\nxllcorner 0\nyllcorner 0\ncellsize 0.25\n";
   const Case cases[] = {
       {"short FIL", "a.fil", kFilHeader + "10 20 30 -5 -9999", "fichier incomplet : 5 valeurs sur les 6 annoncées"},
-      {"FIL header lying about its size", "a.fil",
-       "ncols 9000\nnrows 9000\nx 5\ny 45\na 0.5\nb 0.25\nn -9999\n1 2 3\n", "fichier trop court pour les 81000000"},
+      {"FIL header lying about its size", "a.fil", "ncols 9000\nnrows 9000\nx 5\ny 45\na 0.5\nb 0.25\nn -9999\n1 2 3\n",
+       "fichier trop court pour les 81000000"},
       {"FIL beyond the tile format", "a.fil", "ncols 10001\nnrows 2\nx 5\ny 45\na 0.5\nb 0.25\nn -9999\n",
        "au plus 10000 x 10000"},
       {"FIL count not an integer", "a.fil", "ncols 3.0\nnrows 2\nx 5\ny 45\na 0.5\nb 0.25\nn -9999\n",
        "ligne 1 (nombre de colonnes) : \"3.0\" n'est pas un nombre entier"},
-      {"FIL decimal sample", "a.fil", kFilHeader + "10 20.5 30 -5 -9999 40", "valeur illisible \"20.5\" ligne 1, colonne 2"},
+      {"FIL decimal sample", "a.fil", kFilHeader + "10 20.5 30 -5 -9999 40",
+       "valeur illisible \"20.5\" ligne 1, colonne 2"},
       {"FIL garbage sample", "a.fil", kFilHeader + "10 20 30\n-5 x7 40", "valeur illisible \"x7\" ligne 2, colonne 2"},
       {"FIL step rounding to nothing", "a.fil", "ncols 3\nnrows 2\nx 5\ny 45\na 0.00001\nb 0.25\nn -9999\n",
        "pas de grille nul"},
-      {"FIL corner beyond 32 bits", "a.fil", "ncols 3\nnrows 2\nx 5e6\ny 45\na 0.5\nb 0.25\nn -9999\n",
-       "hors limites"},
+      {"FIL corner beyond 32 bits", "a.fil", "ncols 3\nnrows 2\nx 5e6\ny 45\na 0.5\nb 0.25\nn -9999\n", "hors limites"},
       {"ESRI short", "a.asc", esri + "1  2  3\n", "fichier incomplet : 3 valeurs sur les 4"},
       {"ESRI without a cell size", "a.asc", "ncols 2\nnrows 2\nxllcorner 0\nyllcorner 0\n1 2 3 4", "incomplet"},
       {"ESRI unknown keyword", "a.asc", "ncols 2\nnrows 2\nxllcorner 0\nyllcorner 0\ncellsize 1\nbands 3\n1 2 3 4",
@@ -126,7 +140,11 @@ TEST(GridImport, RefusalsKeepThePreviousGrid) {
 // Steps of a whole number of units keep every sample; a corner header puts
 // the first sample half a cell inside.
 TEST(ImporteEsri, HeaderVariants) {
-  struct Case { const char* what; std::string text; Grid grid; };
+  struct Case {
+    const char* what;
+    std::string text;
+    Grid grid;
+  };
   // 0.25 degree = 4096 units, 0.125 = 2048.
   const Case cases[] = {
       {"corner, as GDAL writes it",
@@ -155,7 +173,11 @@ TEST(ImporteEsri, HeaderVariants) {
 // it, never more than half a unit plus half a source cell away, and the nodes
 // cover the source extent.
 TEST(PlanifieDalle, NodesTakeTheNearestSampleOnWholeSteps) {
-  struct Case { const char* what; GeometrieSource source; std::int32_t DLg, NbX; };
+  struct Case {
+    const char* what;
+    GeometrieSource source;
+    std::int32_t DLg, NbX;
+  };
   const Case cases[] = {
       {"SRTM 1\"", {3601, 3601, 7, 44, 1.0 / 3600, 1.0 / 3600}, 5, 3278},
       {"SRTM 3\"", {1201, 1201, -8, -33, 1.0 / 1200, 1.0 / 1200}, 14, 1171},
@@ -204,11 +226,14 @@ std::string BigEndian(const std::vector<std::int16_t>& values) {
 TEST(ImporteHgt, PositionFromTheNameBigEndianSamplesAndVoids) {
   constexpr std::int32_t n = 1201;
   std::vector<std::int16_t> samples(static_cast<std::size_t>(n) * n, 100);
-  samples[0] = 0x0102;                        // north-west, on (lon, lat + 1)
-  samples[1] = -32768;                        // a void
-  samples[n] = -12;                           // below sea level
-  samples.back() = 3000;                      // south-east, on (lon + 1, lat)
-  struct Case { const char* name; FixedDegree lg, lt; };
+  samples[0] = 0x0102;    // north-west, on (lon, lat + 1)
+  samples[1] = -32768;    // a void
+  samples[n] = -12;       // below sea level
+  samples.back() = 3000;  // south-east, on (lon + 1, lat)
+  struct Case {
+    const char* name;
+    FixedDegree lg, lt;
+  };
   const Case cases[] = {{"N43E007.hgt", 7 * 16384, 44 * 16384}, {"s12w077.HGT", -77 * 16384, -11 * 16384}};
   for (const Case& c : cases) {
     testing::TempDir dir;

@@ -2,10 +2,10 @@
 // value GDAL finds at the node's position (the source sample whose cell holds
 // it), voids and negative altitudes as 0. Skips without gdal-bin, and the
 // real tiles without ../shared/data/dem.
-#include <QProcess>
-#include <QStandardPaths>
 #include <gtest/gtest.h>
 
+#include <QProcess>
+#include <QStandardPaths>
 #include <random>
 #include <sstream>
 #include <string>
@@ -112,9 +112,10 @@ TEST(GridAgainstGdal, GdalWrittenGridsImportToTheSameSamples) {
     ASSERT_EQ(gdal.exitCode(), 0) << gdal.readAllStandardError().toStdString();
     TDalle back;
     ASSERT_EQ(ImporteGrille(written, back), "") << type.join(" ").toStdString();
-    EXPECT_EQ(std::tie(back.NbX, back.NbY, back.LgNO, back.LtNO, back.DLg, back.DLt, back.AltMin, back.AltMax, back.Alt),
-              std::tie(direct.NbX, direct.NbY, direct.LgNO, direct.LtNO, direct.DLg, direct.DLt, direct.AltMin,
-                       direct.AltMax, direct.Alt))
+    EXPECT_EQ(
+        std::tie(back.NbX, back.NbY, back.LgNO, back.LtNO, back.DLg, back.DLt, back.AltMin, back.AltMax, back.Alt),
+        std::tie(direct.NbX, direct.NbY, direct.LgNO, direct.LtNO, direct.DLg, direct.DLt, direct.AltMin, direct.AltMax,
+                 direct.Alt))
         << type.join(" ").toStdString();
   }
 }

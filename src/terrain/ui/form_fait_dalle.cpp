@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QGridLayout>
-
 #include <cmath>
 #include <limits>
 #include <utility>
@@ -121,16 +120,16 @@ void TFormFaitDalle::BoutonOkClick() {
     cadre_(plan.boite);
   }
   ProgressBar->setRange(0, static_cast<int>(std::min<std::int64_t>(plan.progressionMax, INT32_MAX)));
-  const TDalle dalle = FabriqueDalles(
-      niveaux_, plan,
-      {[this] { return StopFabrication; }, [] { QApplication::processEvents(); },
-       [this](std::int64_t noeuds) {
-         ProgressBar->setValue(static_cast<int>(std::min<std::int64_t>(noeuds, ProgressBar->maximum())));
-       }});
+  const TDalle dalle =
+      FabriqueDalles(niveaux_, plan,
+                     {[this] { return StopFabrication; }, [] { QApplication::processEvents(); },
+                      [this](std::int64_t noeuds) {
+                        ProgressBar->setValue(static_cast<int>(std::min<std::int64_t>(noeuds, ProgressBar->maximum())));
+                      }});
   enCours_ = false;
   if (const int status = EcritDalles(fichier_, dalle); status != 0) {
-    dialogs_.Message(MessageKind::Error, "Le fichier " + nom + " n'a pas pu être écrit : " +
-                                             std::generic_category().message(status));
+    dialogs_.Message(MessageKind::Error,
+                     "Le fichier " + nom + " n'a pas pu être écrit : " + std::generic_category().message(status));
     return;
   }
   fabriquee_ = true;

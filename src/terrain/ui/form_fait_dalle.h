@@ -8,7 +8,6 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
-
 #include <filesystem>
 #include <functional>
 
