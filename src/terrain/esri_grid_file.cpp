@@ -1,6 +1,7 @@
 #include "terrain/esri_grid_file.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "geo/coordinate_text.h"
 #include "platform/mapped_file.h"
@@ -59,6 +60,11 @@ std::string LitLigneEntete(std::string_view ligne, ValeursEntete& v) {
   const std::pair<const char*, std::optional<double>*> decimaux[] = {
       {"XLLCORNER", &v.x},       {"XLLCENTER", &v.x}, {"YLLCORNER", &v.y}, {"YLLCENTER", &v.y},
       {"CELLSIZE", &v.cellsize}, {"DX", &v.dx},       {"DY", &v.dy},       {"NODATA_VALUE", &v.nodata}};
+  // GDAL writes "NODATA_value nan" for float grids whose voids are NaN.
+  if (mot == "NODATA_VALUE" && (UpperText(texte) == "NAN" || UpperText(texte) == "-NAN")) {
+    v.nodata = std::numeric_limits<double>::quiet_NaN();
+    return {};
+  }
   for (const auto& [nom, champ] : decimaux) {
     if (mot == nom) {
       if (!estDecimal) {

@@ -227,12 +227,20 @@ std::string LecteurTexte::Position() const {
 }
 
 // A sample written as a decimal number ("767.5", "-3.4028e+38"), rounded to
-// the metre; NODATA compares on the value as written.
+// the metre; NODATA compares on the value as written, "nan" matching a NaN
+// NODATA.
 bool LecteurTexte::Decimale(const char* debut, std::int32_t& valeur, const char*& fin) const {
   double v = 0;
   const auto [bout, code] = std::from_chars(debut, fin_, v, std::chars_format::general);
   fin = bout;
-  if (code != std::errc() || (bout != fin_ && !Blanc(*bout)) || !std::isfinite(v)) {
+  if (code != std::errc() || (bout != fin_ && !Blanc(*bout))) {
+    return false;
+  }
+  if (std::isnan(v) && options_.nodata && std::isnan(*options_.nodata)) {
+    valeur = kValeurVide;
+    return true;
+  }
+  if (!std::isfinite(v)) {
     return false;
   }
   if (options_.nodata && v == *options_.nodata) {

@@ -158,6 +158,9 @@ TEST(ImporteEsri, HeaderVariants) {
        "NCOLS 3\nNROWS 1\nXLLCORNER 0\nYLLCORNER 0\nDX 0.25\nDY 0.125\nNODATA_VALUE -3.4028234663852886e+38\n"
        "12.4 12.6 -3.4028234663852886e+38\n",
        {3, 1, 2048, 1024, 4096, 2048, 12, 13, {{12, 13, 0}}}},
+      {"NaN voids of a float grid",
+       "ncols 3\nnrows 1\nxllcenter 0\nyllcenter 0\ncellsize 0.25\nNODATA_value  nan\n1.0 nan 3\n",
+       {3, 1, 0, 0, 4096, 4096, 1, 3, {{1, 0, 3}}}},
       {"header keys in another order, tabs",
        "cellsize\t0.25\nyllcenter\t1\nxllcenter\t2\nnrows\t1\nncols\t2\n\t7\t8\n",
        {2, 1, 2 * 16384, 16384, 4096, 4096, 7, 8, {{7, 8}}}},
