@@ -72,6 +72,8 @@ TFormPrinc::TFormPrinc(Dialogs& dialogs, std::filesystem::path startDirectory, Q
   pointerHandlers_ = std::make_unique<PointerHandlers>(*this);
   BuildTerrainMenu();
   BuildProfilCommands();
+  BuildImportMenu();
+  BuildFabricationMenu();
   BuildImagesMenu();
 }
 
@@ -115,6 +117,7 @@ void TFormPrinc::BuildPanels(QWidget* central) {
 
 void TFormPrinc::BuildMenus() {
   QMenu* fichier = menuBar()->addMenu(QStringLiteral("&Fichier"));
+  fichier->setObjectName("Fichier1");
   Quitter1 = fichier->addAction(QStringLiteral("Quitter"));
   Quitter1->setObjectName("Quitter1");
   connect(Quitter1, &QAction::triggered, this, &TFormPrinc::Quitter1Click);

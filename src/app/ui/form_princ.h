@@ -90,6 +90,7 @@ class TFormPrinc : public QMainWindow {
   QAction* N15 = nullptr;
   QAction* Fabriquerdalledesniveaux1 = nullptr;
   QAction* Filtragedeniveau1 = nullptr;
+  QAction* Importationdonnes1 = nullptr;
   QAction* LirefichierGPS1 = nullptr;
   QAction* DessinerUnTrace = nullptr;
   QAction* Sauverfichiertrac1 = nullptr;
@@ -121,6 +122,10 @@ class TFormPrinc : public QMainWindow {
   void BuildTerrainMenu();
   void Filtragedeniveau1Click();
   void BuildProfilCommands();
+  void BuildImportMenu();
+  void Importationdonnes1Click();
+  void BuildFabricationMenu();
+  void Fabriquerdalledesniveaux1Click();
   void MSComm1Comm();
   void ApplyGpsPanel(const GpsPanelUpdate& update);
   void LirefichierGPS1Click();
