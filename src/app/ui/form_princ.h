@@ -52,6 +52,9 @@ class TFormPrinc : public QMainWindow {
   PointerHandlers& Pointer() { return *pointerHandlers_; }
   // The level-curve and city editing commands.
   EditHandlers& Edits() { return *editHandlers_; }
+  // The level profile of the last drawn vector, and the visibility horizon.
+  void ProfilNiveauCmdExecute();
+  void HorVisibiliteClick();
   // Lays a scanned map under the vector layers and ties it to geography;
   // a picture that cannot be read leaves everything as it was.
   void ChargeImageFond(const std::filesystem::path& picture);
@@ -93,6 +96,7 @@ class TFormPrinc : public QMainWindow {
   QAction* N15 = nullptr;
   QAction* Fabriquerdalledesniveaux1 = nullptr;
   QAction* Filtragedeniveau1 = nullptr;
+  QAction* Importationdonnes1 = nullptr;
   QAction* LirefichierGPS1 = nullptr;
   QAction* DessinerUnTrace = nullptr;
   QAction* Sauverfichiertrac1 = nullptr;
@@ -123,6 +127,11 @@ class TFormPrinc : public QMainWindow {
   void BuildGpsMenu();
   void BuildTerrainMenu();
   void Filtragedeniveau1Click();
+  void BuildProfilCommands();
+  void BuildImportMenu();
+  void Importationdonnes1Click();
+  void BuildFabricationMenu();
+  void Fabriquerdalledesniveaux1Click();
   void MSComm1Comm();
   void ApplyGpsPanel(const GpsPanelUpdate& update);
   void LirefichierGPS1Click();
@@ -154,6 +163,7 @@ class TFormPrinc : public QMainWindow {
   std::unique_ptr<PointerHandlers> pointerHandlers_;
   std::unique_ptr<EditHandlers> editHandlers_;
   bool closed_ = false;
+  bool horizonEnCours_ = false;
 };
 
 }  // namespace orvex
