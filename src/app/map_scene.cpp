@@ -1,5 +1,6 @@
 #include "app/map_scene.h"
 
+#include "garmin/waypoint_table.h"
 #include "gps/trace_layers.h"
 #include "terrain/view/dessine_relief.h"
 
@@ -9,6 +10,8 @@ MapScene MakeMapScene(ProgramState& state, Canvas& canvas, ReliefHooks hooks) {
   MapScene scene(canvas, state.projection, state.tables, state.display, state.redraw);
   state.stationPoints = AprsStationPoints(state.stations);
   scene.aprsStations = state.stationPoints;
+  state.garmin.WaypointPoints = WaypointPoints(state.garmin.Waypoints);
+  scene.waypoints = state.garmin.WaypointPoints;
   scene.liveTraceLayer = [&state, &canvas] {
     DrawLiveTrace(canvas, state.projection, state.traces, state.receive.DropPoint, state.projection.BackgroundActive,
                   state.receive.PendingDropCross);

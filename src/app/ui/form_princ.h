@@ -23,6 +23,7 @@ namespace orvex {
 class MapPicture;
 class TFormDebug;
 class PointerHandlers;
+class TFormGRMN;
 
 class TFormPrinc : public QMainWindow {
   Q_OBJECT
@@ -45,6 +46,9 @@ class TFormPrinc : public QMainWindow {
   Dialogs& UserDialogs() { return dialogs_; }
   // The pointer, keyboard and navigation handlers.
   PointerHandlers& Pointer() { return *pointerHandlers_; }
+  // A click on the map while "Créer un waypoint" waits for one: asks for the
+  // name and adds the waypoint there. False when no waypoint was waited for.
+  bool CreateWaypointAt(double lon, double lat);
 
   // Widgets named as the program's handlers know them.
   QScrollArea* ScrollBox1 = nullptr;
@@ -85,6 +89,10 @@ class TFormPrinc : public QMainWindow {
   QAction* DessinerUnTrace = nullptr;
   QAction* Sauverfichiertrac1 = nullptr;
   QAction* Lirefichiertrac1 = nullptr;
+  QAction* Transfert1 = nullptr;
+  QAction* Crerunwaypoint1 = nullptr;
+  QAction* Sauveunfichierwaypoint1 = nullptr;
+  QAction* ChargeunfichierWaypoint1 = nullptr;
   QTimer* Timer1 = nullptr;
   TMSComm MSComm1;
 
@@ -112,6 +120,11 @@ class TFormPrinc : public QMainWindow {
   void Sauverfichiertrac1Click();
   void Lirefichiertrac1Click();
   void MSComm1DeviceLost();
+  void BuildGarminMenu();
+  void Transfert1Click();
+  void Crerunwaypoint1Click();
+  void Sauveunfichierwaypoint1Click();
+  void ChargeunfichierWaypoint1Click();
   MapScene Scene();
 
   Dialogs& dialogs_;
@@ -121,6 +134,7 @@ class TFormPrinc : public QMainWindow {
   QSize rememberedPictureSize_;
   std::unique_ptr<TFormDebug> formDebug_;
   std::unique_ptr<PointerHandlers> pointerHandlers_;
+  std::unique_ptr<TFormGRMN> formGRMN_;
 };
 
 }  // namespace orvex

@@ -254,7 +254,7 @@ void PointerHandlers::ImageCarteClick() {
   ProgramState& state = form_.State();
   ProjectionState& p = state.projection;
   PointerInteraction& s = interaction_;
-  if (!p.NoRotation) {
+  if (!p.NoRotation || form_.CreateWaypointAt(s.PointerLongitude, s.PointerLatitude)) {
     return;
   }
   const bool drawingTrace = form_.DessinerUnTrace->isChecked();
