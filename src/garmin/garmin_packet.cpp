@@ -25,7 +25,11 @@ std::uint8_t PacketChecksum(std::uint8_t id, std::span<const std::uint8_t> data)
 
 GarminBytes MakePacket(std::uint8_t id, std::span<const std::uint8_t> data) {
   data = data.first(std::min<std::size_t>(data.size(), 0xFF));
-  GarminBytes packet{kDle, id, static_cast<std::uint8_t>(data.size())};
+  GarminBytes packet;
+  packet.reserve(kHeaderSize + data.size() + kTrailerSize);
+  packet.push_back(kDle);
+  packet.push_back(id);
+  packet.push_back(static_cast<std::uint8_t>(data.size()));
   packet.insert(packet.end(), data.begin(), data.end());
   packet.push_back(PacketChecksum(id, data));
   packet.push_back(kDle);
