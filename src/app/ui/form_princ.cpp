@@ -128,6 +128,7 @@ void TFormPrinc::BuildMenus() {
   ToolBar1->setObjectName("ToolBar1");
   ToolBar1->setMovable(false);
   BuildGarminMenu();
+  BuildBrowserMenu();
 }
 
 void TFormPrinc::DisposeFenetre(int screenWidth, int screenHeight) {

@@ -14,6 +14,8 @@
 #include <memory>
 
 #include "app/program_state.h"
+#include "browser/browser_kind.h"
+#include "browser/ui/form_trouve.h"
 #include "gps/ms_comm.h"
 #include "mapview/canvas.h"
 #include "platform/dialogs.h"
@@ -125,6 +127,9 @@ class TFormPrinc : public QMainWindow {
   void Crerunwaypoint1Click();
   void Sauveunfichierwaypoint1Click();
   void ChargeunfichierWaypoint1Click();
+  void BuildBrowserMenu();
+  void OpenBrowser(BrowserKind kind);
+  void OpenPlaceSearch(TrouveMode mode);
   MapScene Scene();
 
   Dialogs& dialogs_;
