@@ -1,6 +1,7 @@
 #include "browser/ui/form_visu.h"
 
 #include <QGuiApplication>
+#include <algorithm>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QScreen>
@@ -11,6 +12,11 @@
 #include "platform/ui/qt_text.h"
 
 namespace orvex {
+namespace {
+
+constexpr int kWidthSampleRows = 100;
+
+}  // namespace
 
 TFormVisu::TFormVisu(BrowserTables tables, PointingScene pointing, BrowserKind kind, QWidget* parent)
     : QDialog(parent), places_(tables.places), pointing_(std::move(pointing)), model_(tables) {
@@ -31,6 +37,8 @@ TFormVisu::TFormVisu(BrowserTables tables, PointingScene pointing, BrowserKind k
   StringGrid1->setModel(&model_);
   StringGrid1->verticalHeader()->hide();  // no row numbers: the "Index" column says where a record lives
   StringGrid1->verticalHeader()->setDefaultSectionSize(StringGrid1->fontMetrics().height() + 6);
+  // Column widths look at the first hundred rows only, whatever the table's size.
+  StringGrid1->horizontalHeader()->setResizeContentsPrecision(kWidthSampleRows);
   StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
   StringGrid1->setSelectionBehavior(QAbstractItemView::SelectItems);
   StringGrid1->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
@@ -71,8 +79,11 @@ TFormVisu::TFormVisu(BrowserTables tables, PointingScene pointing, BrowserKind k
 
 void TFormVisu::FillBrowser(BrowserKind kind) {
   model_.SetKind(kind);
+  // The widths are those of the original grid's smaller font: a column
+  // grows when its title or the rows in view need more.
   for (int column = 0; column < model_.columnCount(); ++column) {
-    StringGrid1->setColumnWidth(column, model_.ColumnWidth(column));
+    StringGrid1->resizeColumnToContents(column);
+    StringGrid1->setColumnWidth(column, std::max(model_.ColumnWidth(column), StringGrid1->columnWidth(column)));
   }
 }
 
