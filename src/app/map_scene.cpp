@@ -1,6 +1,7 @@
 #include "app/map_scene.h"
 
 #include "garmin/waypoint_table.h"
+#include "gps/aprs_track_layer.h"
 #include "gps/trace_layers.h"
 #include "terrain/view/dessine_relief.h"
 
@@ -10,6 +11,7 @@ MapScene MakeMapScene(ProgramState& state, Canvas& canvas, ReliefHooks hooks) {
   MapScene scene(canvas, state.projection, state.tables, state.display, state.redraw);
   state.stationPoints = AprsStationPoints(state.stations);
   scene.aprsStations = state.stationPoints;
+  scene.aprsTrackLayer = [&state, &canvas] { DrawAprsTracks(canvas, state.projection, state.stations); };
   state.garmin.WaypointPoints = WaypointPoints(state.garmin.Waypoints);
   scene.waypoints = state.garmin.WaypointPoints;
   scene.liveTraceLayer = [&state, &canvas] {

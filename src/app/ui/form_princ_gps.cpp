@@ -1,6 +1,7 @@
 // The main window's serial receive handler and trace-file menus: thin
 // bindings of the window-free GPS code to the panel labels and the map.
 #include <QMenuBar>
+#include <ctime>
 
 #include "app/ui/form_princ.h"
 #include "app/ui/map_picture.h"
@@ -47,16 +48,27 @@ void TFormPrinc::MSComm1Comm() {
   PositionContext context{state_.receive, state_.traces,      state_.stations,     canvas_,
                           state_.projection, state_.redraw, state_.tables,
                           state_.config.LgCourant, state_.config.LtCourant, protocol,
-                          state_.directories.RepertoireBase, [this] { RequestRedraw(); }};
-  for (const std::string& message : ReceiveMessages(state_.receive.ReceiveBuffer, protocol, text)) {
+                          state_.directories.RepertoireBase, [this] { RequestRedraw(); }, std::time(nullptr)};
+  const std::vector<std::string> messages = protocol == kTrameAprsKiss
+                                                ? ReceiveKissPackets(state_.receive.Kiss, text)
+                                                : ReceiveMessages(state_.receive.ReceiveBuffer, protocol, text);
+  bool redrawMap = false;
+  for (const std::string& message : messages) {
     DecodedPosition fix;
     if (protocol == kTrameNmea) {
       StaticTextInfo->setText(ToQString(message));
       fix = DecodeSentence(message);
     } else if (protocol == kTrameAprs) {
       fix = DecodePacket(message);
+    } else if (protocol == kTrameAprsKiss) {
+      fix = DecodeAprsLine(message);
     }
-    ApplyGpsPanel(HandlePosition(context, fix));
+    const GpsPanelUpdate update = HandlePosition(context, fix);
+    ApplyGpsPanel(update);
+    redrawMap = redrawMap || update.redrawMap;
+  }
+  if (redrawMap) {
+    RequestRedraw();
   }
   ImageCarte->update();
 }
@@ -75,6 +87,12 @@ void TFormPrinc::ApplyGpsPanel(const GpsPanelUpdate& update) {
     const std::string text = "Fichier trace non écrit dans " +
                              PathText(state_.directories.RepertoireBase / "Traces") + " (erreur " +
                              std::to_string(update.traceFileStatus) + ")";
+    EchoLine(text);
+    StaticTextInfo->setText(Utf8ToQString(text));
+  }
+  if (update.aprsLogStatus != 0) {
+    const std::string text = "Journal APRS non écrit : " + PathText(update.aprsLogFile) + " (erreur " +
+                             std::to_string(update.aprsLogStatus) + ")";
     EchoLine(text);
     StaticTextInfo->setText(Utf8ToQString(text));
   }
