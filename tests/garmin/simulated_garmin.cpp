@@ -192,6 +192,15 @@ void SimulatedGarmin::Handle(const Bytes& packet) {
         SendNextRecord();
       }
       break;
+    case 0xFE: {  // product request, as GPSBabel starts: a GPS 12, which keeps D300 track points
+      ack(id);
+      Bytes product = {77, 0, 0xCC, 0x01};
+      const std::string description = "GPS 12 Software Version 4.60";
+      product.insert(product.end(), description.begin(), description.end());
+      product.push_back(0);
+      Send(Frame(0xFF, product));
+      break;
+    }
     default:  // an upload: the record count, the records, the end
       if (script_.uploadAcks >= 0 && uploadAcked_ >= script_.uploadAcks) {
         muted_ = true;
