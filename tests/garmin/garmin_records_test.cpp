@@ -108,17 +108,6 @@ TEST(TrackRecord, UploadPacketsFromTraceLines) {
   EXPECT_DOUBLE_EQ(SemicirclesToDegrees(-2147483647), -180);
 }
 
-TEST(Waypoints, NamesArePaddedAndRefusedAgain) {
-  WaypointTable table;
-  EXPECT_EQ(PaddedWaypointName("AB"), "AB    ");
-  table.push_back({PaddedWaypointName("AB"), 6, 49, ""});
-  table.push_back({"CD", 6, 49, ""});  // as read back from a file
-  EXPECT_TRUE(WaypointNameUsed(table, "AB"));
-  EXPECT_TRUE(WaypointNameUsed(table, "CD    "));
-  EXPECT_FALSE(WaypointNameUsed(table, "ABC"));
-  EXPECT_FALSE(WaypointNameUsed(table, "A"));
-}
-
 TEST(Waypoints, SaveThenLoadGivesTheSameTable) {
   const WaypointTable saved = {{"AB    ", 6.125, 49.5, "pont sur la Moselle"},
                                {"Z1    ", -3.25, -12.75, ""},

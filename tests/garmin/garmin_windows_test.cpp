@@ -75,22 +75,26 @@ TEST_F(GarminWindows, TransferDialogDownloadsAndOffersTheWaypointSave) {
   EXPECT_EQ(form.LabelGRMN->text(), "Fin normale de transmission");
 }
 
+// "AB" is stored as "AB" and four spaces; a name read back from a file is
+// unpadded and taken all the same.
 TEST(WaypointEntry, ATakenNameKeepsTheDialogOpen) {
-  const WaypointTable table = {{"AB    ", 6, 49, ""}};
+  const WaypointTable table = {{PaddedWaypointName("AB"), 6, 49, ""}, {"CD", 6, 49, ""}};
   TFormIntroWP form(table);
   EXPECT_EQ(form.windowTitle(), "nouveau Way point");
   form.show();
-  form.EditNomWP->setText("AB");
-  form.ButtonOk->click();
-  EXPECT_EQ(form.LabelMessage->text(), "Nom déjà utilisé");
-  EXPECT_TRUE(form.isVisible());
-  EXPECT_FALSE(form.Result());
-  form.EditNomWP->setText("ABCDEFGH");  // the edit keeps six characters
+  for (const char* taken : {"AB", "CD"}) {
+    form.EditNomWP->setText(taken);
+    form.ButtonOk->click();
+    EXPECT_EQ(form.LabelMessage->text(), "Nom déjà utilisé");
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_FALSE(form.Result());
+  }
+  form.EditNomWP->setText("EF");
   form.EditCommWP->setText("é");
   form.ButtonOk->click();
   EXPECT_FALSE(form.isVisible());
   ASSERT_TRUE(form.Result());
-  EXPECT_EQ(form.Result()->Name, "ABCDEF");
+  EXPECT_EQ(form.Result()->Name, "EF    ");
   EXPECT_EQ(form.Result()->Comment, "\xE9");
 }
 

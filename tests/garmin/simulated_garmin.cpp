@@ -97,11 +97,6 @@ std::vector<Bytes> SimulatedGarmin::Received() const {
   return received_;
 }
 
-Bytes SimulatedGarmin::RawReceived() const {
-  std::lock_guard lock(mutex_);
-  return raw_;
-}
-
 void SimulatedGarmin::Run() {
   Bytes pending;
   bool babbling = false;
@@ -111,8 +106,6 @@ void SimulatedGarmin::Run() {
       std::uint8_t chunk[512];
       for (ssize_t n = ::read(fd_, chunk, sizeof chunk); n > 0; n = ::read(fd_, chunk, sizeof chunk)) {
         pending.insert(pending.end(), chunk, chunk + n);
-        std::lock_guard lock(mutex_);
-        raw_.insert(raw_.end(), chunk, chunk + n);
       }
     }
     for (const Bytes& packet : CutFrames(pending)) {

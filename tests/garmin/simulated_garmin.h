@@ -38,8 +38,6 @@ class SimulatedGarmin {
 
   // Every packet the program sent, unstuffed, in order.
   std::vector<Bytes> Received() const;
-  // The raw bytes the program sent.
-  Bytes RawReceived() const;
 
  private:
   void Run();
@@ -52,7 +50,6 @@ class SimulatedGarmin {
   std::atomic<bool> stop_{false};
   mutable std::mutex mutex_;
   std::vector<Bytes> received_;
-  Bytes raw_;
   const std::vector<Bytes>* sending_ = nullptr;
   std::uint8_t sendingId_ = 0;
   std::size_t next_ = 0;
