@@ -11,6 +11,7 @@ MapScene MakeMapScene(ProgramState& state, Canvas& canvas, ReliefHooks hooks) {
   MapScene scene(canvas, state.projection, state.tables, state.display, state.redraw);
   state.stationPoints = AprsStationPoints(state.stations);
   scene.aprsStations = state.stationPoints;
+  scene.background = state.fond.Present() ? &state.fond.Shown : nullptr;
   scene.aprsTrackLayer = [&state, &canvas] { DrawAprsTracks(canvas, state.projection, state.stations); };
   state.garmin.WaypointPoints = WaypointPoints(state.garmin.Waypoints);
   scene.waypoints = state.garmin.WaypointPoints;

@@ -72,6 +72,7 @@ TFormPrinc::TFormPrinc(Dialogs& dialogs, std::filesystem::path startDirectory, Q
   connect(Timer1, &QTimer::timeout, this, &TFormPrinc::Timer1Timer);
   pointerHandlers_ = std::make_unique<PointerHandlers>(*this);
   BuildTerrainMenu();
+  BuildImagesMenu();
 }
 
 TFormPrinc::~TFormPrinc() = default;
@@ -227,6 +228,7 @@ bool TFormPrinc::FormCreate() {
   ResetReceiveState(state_);
   EtatMenusVectoriels();
   RequestRedraw();
+  ChargeCarteDemarre();
   CloseStartupWindow();
   Timer1->start();
   return true;
@@ -241,6 +243,9 @@ MapScene TFormPrinc::Scene() {
   MapScene scene = MakeMapScene(state_, canvas_, std::move(relief));
   scene.zoomLabel = [this](std::int32_t zoom) { ZoomGP1->setText(QString::number(zoom)); };
   scene.pointerLabels = [this] { pointerHandlers_->RefreshPointerLabels(); };
+  if (const auto* villes = findChild<QAction*>("MenuAjoutervilles")) {
+    scene.menuAjouterVilles = villes->isChecked();
+  }
   return scene;
 }
 

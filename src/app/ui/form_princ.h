@@ -26,6 +26,7 @@ class MapPicture;
 class TFormDebug;
 class PointerHandlers;
 class TFormGRMN;
+struct ListeCartes;
 
 class TFormPrinc : public QMainWindow {
   Q_OBJECT
@@ -51,6 +52,11 @@ class TFormPrinc : public QMainWindow {
   // A click on the map while "Créer un waypoint" waits for one: asks for the
   // name and adds the waypoint there. False when no waypoint was waited for.
   bool CreateWaypointAt(double lon, double lat);
+  // Lays a scanned map under the vector layers and ties it to geography;
+  // a picture that cannot be read leaves everything as it was.
+  void ChargeImageFond(const std::filesystem::path& picture);
+  // A click on the map during the tie-point procedure.
+  void TiePointClick();
 
   // Widgets named as the program's handlers know them.
   QScrollArea* ScrollBox1 = nullptr;
@@ -95,6 +101,12 @@ class TFormPrinc : public QMainWindow {
   QAction* Crerunwaypoint1 = nullptr;
   QAction* Sauveunfichierwaypoint1 = nullptr;
   QAction* ChargeunfichierWaypoint1 = nullptr;
+  QAction* Lireunfichierimage1 = nullptr;
+  QAction* MenuApercuFichierImage = nullptr;
+  QAction* MenuPropfond = nullptr;
+  QAction* MenuAnnuleFond = nullptr;
+  QAction* SauveImage = nullptr;
+  QAction* Chargercartedulieupoint1 = nullptr;
   QTimer* Timer1 = nullptr;
   TMSComm MSComm1;
 
@@ -130,7 +142,20 @@ class TFormPrinc : public QMainWindow {
   void BuildBrowserMenu();
   void OpenBrowser(BrowserKind kind);
   void OpenPlaceSearch(TrouveMode mode);
+  // Brings a place into view: the new centre, or scrolled to over a background.
+  void ShowPlace(double longitude, double latitude);
   MapScene Scene();
+  void BuildImagesMenu();
+  void MenusFondActif();
+  void AppliqueFond();
+  void ChargeCarteDemarre();
+  void Lireunfichierimage1Click();
+  void MenuPropfondClick();
+  void MenuAnnuleFondClick();
+  void MenuApercuFichierImageClick();
+  void Chargercartedulieupoint1Click();
+  void SauveImageClick();
+  void ReportUnreadableMaps(const std::filesystem::path& directory, const ListeCartes& cartes);
 
   Dialogs& dialogs_;
   std::filesystem::path startDirectory_;

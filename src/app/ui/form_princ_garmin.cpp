@@ -62,8 +62,8 @@ void TFormPrinc::Transfert1Click() {
       ReadGpsFile(state_.traces, garmin.TransferFileName) == 0 && !state_.traces.TraceTable.empty() &&
       !state_.traces.TraceTable[0].empty()) {
     const TracePoint& last = state_.traces.TraceTable[0].back();
-    state_.projection.CentreLongitude = FromFixed(last.Lon);
-    state_.projection.CentreLatitude = FromFixed(last.Lat);
+    ShowPlace(FromFixed(last.Lon), FromFixed(last.Lat));
+    return;
   }
   RequestRedraw();
 }

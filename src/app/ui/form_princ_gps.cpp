@@ -5,6 +5,7 @@
 
 #include "app/ui/form_princ.h"
 #include "app/ui/map_picture.h"
+#include "app/ui/pointer_handlers.h"
 #include "gps/aprs_packet.h"
 #include "gps/nmea_sentence.h"
 #include "gps/position_handler.h"
@@ -107,9 +108,7 @@ void TFormPrinc::LirefichierGPS1Click() {
   if (!last) {
     return;
   }
-  state_.projection.CentreLongitude = FromFixed(last->Lon);
-  state_.projection.CentreLatitude = FromFixed(last->Lat);
-  RequestRedraw();
+  ShowPlace(FromFixed(last->Lon), FromFixed(last->Lat));
 }
 
 void TFormPrinc::DessinerUnTraceClick() {
@@ -126,9 +125,23 @@ void TFormPrinc::Lirefichiertrac1Click() {
   int ioStatus = 0;
   const auto last = ReadTraceFileCommand(state_.traces, state_.directories.RepertoireBase, dialogs_, ioStatus);
   if (last) {
-    state_.projection.CentreLongitude = FromFixed(last->Lon);
-    state_.projection.CentreLatitude = FromFixed(last->Lat);
+    ShowPlace(FromFixed(last->Lon), FromFixed(last->Lat));
+  } else {
+    RequestRedraw();
   }
+}
+
+// A background picture fixes the scale and the centre: the place is
+// scrolled to instead of becoming the centre.
+void TFormPrinc::ShowPlace(double longitude, double latitude) {
+  ProjectionState& p = state_.projection;
+  if (p.BackgroundActive) {
+    RequestRedraw();
+    pointerHandlers_->ScrollToPoint(LonToX(p, longitude), LatToY(p, latitude));
+    return;
+  }
+  p.CentreLongitude = longitude;
+  p.CentreLatitude = latitude;
   RequestRedraw();
 }
 
