@@ -10,6 +10,7 @@
 #include "app/render_options.h"
 #include "app/startup.h"
 #include "platform/dialogs.h"
+#include "terrain/view/controle_3d.h"
 
 namespace {
 
@@ -29,6 +30,10 @@ void ApplyOptions(const orvex::RenderOptions& options, orvex::ProgramState& stat
   }
   if (options.globe) {
     orvex::ToggleProjection(p);
+  }
+  if (options.angles) {
+    const auto& [alpha, beta, gamma] = *options.angles;
+    orvex::RegleAngles(p, alpha, beta, gamma);
   }
   state.display.GridShown = options.grid;
 }

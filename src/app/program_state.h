@@ -43,6 +43,10 @@ struct ProgramState {
   bool FabricationDallesPossible = false;
   int PourcentExpansion = 100;
   int PourcentApplique = 100;
+  // Long commands: the fly-over runs; "Annule" asks the running one to stop.
+  bool SurvolEnCours = false;
+  bool AnnuleFonction = false;
+  double CorrectionAltitude = 2.0;  // heights of the ground view are divided by it
 };
 
 }  // namespace orvex

@@ -17,7 +17,7 @@ constexpr QChar kValueJoint = u'\n';  // never inside a number or a file name gi
 // Options followed by several values ("--centre LON LAT"). QCommandLineParser
 // takes one value per option and would read a negative latitude as an option,
 // so the values are joined into one before it sees them.
-const std::vector<std::pair<QString, int>> kMultiValueOptions = {{"--centre", 2}};
+const std::vector<std::pair<QString, int>> kMultiValueOptions = {{"--centre", 2}, {"--angles", 3}};
 
 QStringList JoinMultiValueOptions(const QStringList& arguments, std::string& error) {
   QStringList joined;
@@ -67,6 +67,24 @@ bool ParseCentre(const QString& value, RenderOptions& options) {
   return true;
 }
 
+constexpr double kMaxAngle = 360;
+
+bool ParseAngles(const QString& value, RenderOptions& options) {
+  const QStringList parts = value.split(kValueJoint);
+  std::array<double, 3> angles{};
+  if (parts.size() != 3) {
+    return false;
+  }
+  for (qsizetype i = 0; i < parts.size(); ++i) {
+    double& angle = angles[static_cast<std::size_t>(i)];
+    if (!ParseDecimal(CommaToPoint(parts[i].toStdString()), angle) || angle < -kMaxAngle || angle > kMaxAngle) {
+      return false;
+    }
+  }
+  options.angles = angles;
+  return true;
+}
+
 }  // namespace
 
 RenderCommand ParseRenderOptions(const QStringList& arguments, RenderOptions& options, std::string& message) {
@@ -79,9 +97,12 @@ RenderCommand ParseRenderOptions(const QStringList& arguments, RenderOptions& op
   const QCommandLineOption size("size", "Picture size, each side 1 to 20000 (default 1280x800).", "WxH");
   const QCommandLineOption zoom("zoom", "Zoom, 1 to 50000 (default: ZoomDemarre).", "Z");
   const QCommandLineOption centre("centre", "Map centre in decimal degrees (two values).", "LON LAT");
+  const QCommandLineOption angles(
+      "angles", "View turned about the X, Y and Z axes in degrees (three values), as the 3D controller turns it.",
+      "ALPHA BETA GAMMA");
   const QCommandLineOption globe("globe", "Globe view instead of the plane map.");
   const QCommandLineOption grid("grid", "Draw the Maidenhead locator grid.");
-  parser.addOptions({size, zoom, centre, globe, grid});
+  parser.addOptions({size, zoom, centre, angles, globe, grid});
 
   const QStringList joined = JoinMultiValueOptions(arguments, message);
   if (joined.isEmpty()) {
@@ -112,6 +133,10 @@ RenderCommand ParseRenderOptions(const QStringList& arguments, RenderOptions& op
   }
   if (parser.isSet(centre) && !ParseCentre(parser.value(centre), options)) {
     message = "--centre needs a longitude (-180..180) and a latitude (-90..90) in decimal degrees";
+    return RenderCommand::Refused;
+  }
+  if (parser.isSet(angles) && !ParseAngles(parser.value(angles), options)) {
+    message = "--angles needs three angles in degrees, each -360..360";
     return RenderCommand::Refused;
   }
   options.globe = parser.isSet(globe);

@@ -13,6 +13,7 @@
 #include "app/ui/map_picture.h"
 #include "app/ui/pointer_handlers.h"
 #include "platform/ui/qt_text.h"
+#include "terrain/ui/form_3d.h"
 
 namespace orvex {
 namespace {
@@ -71,6 +72,7 @@ TFormPrinc::TFormPrinc(Dialogs& dialogs, std::filesystem::path startDirectory, Q
   connect(Timer1, &QTimer::timeout, this, &TFormPrinc::Timer1Timer);
   pointerHandlers_ = std::make_unique<PointerHandlers>(*this);
   BuildTerrainMenu();
+  Build3D();
 }
 
 TFormPrinc::~TFormPrinc() = default;
@@ -238,10 +240,16 @@ MapScene TFormPrinc::Scene() {
   MapScene scene = MakeMapScene(state_, canvas_, std::move(relief));
   scene.zoomLabel = [this](std::int32_t zoom) { ZoomGP1->setText(QString::number(zoom)); };
   scene.pointerLabels = [this] { pointerHandlers_->RefreshPointerLabels(); };
+  if (form3D_) {
+    scene.controllerAngles = [this](const ControllerAngles& angles) { form3D_->AfficheAngles(angles); };
+  }
   return scene;
 }
 
 void TFormPrinc::RequestRedraw() {
+  if (state_.SurvolEnCours) {
+    return;  // the fly-over owns the picture until it ends
+  }
   MapScene scene = Scene();
   orvex::RequestRedraw(scene);
   ImageCarte->update();
@@ -250,7 +258,7 @@ void TFormPrinc::RequestRedraw() {
 void TFormPrinc::Timer1Timer() {
   MapScene scene = Scene();
   const bool drawn = state_.redraw.RedrawCountdown == 1;
-  MainTimerTick(scene, false, [this] { pointerHandlers_->ShowPointerAltitude(); });
+  MainTimerTick(scene, state_.SurvolEnCours, [this] { pointerHandlers_->ShowPointerAltitude(); });
   if (drawn) {
     ImageCarte->update();
   }

@@ -17,12 +17,14 @@
 #include "gps/ms_comm.h"
 #include "mapview/canvas.h"
 #include "platform/dialogs.h"
+#include "terrain/view/vue_sol.h"
 
 namespace orvex {
 
 class MapPicture;
 class TFormDebug;
 class PointerHandlers;
+class TForm3D;
 
 class TFormPrinc : public QMainWindow {
   Q_OBJECT
@@ -45,6 +47,8 @@ class TFormPrinc : public QMainWindow {
   Dialogs& UserDialogs() { return dialogs_; }
   // The pointer, keyboard and navigation handlers.
   PointerHandlers& Pointer() { return *pointerHandlers_; }
+  // The 3D controller, once opened.
+  TForm3D* Controleur3D() { return form3D_.get(); }
 
   // Widgets named as the program's handlers know them.
   QScrollArea* ScrollBox1 = nullptr;
@@ -85,6 +89,9 @@ class TFormPrinc : public QMainWindow {
   QAction* DessinerUnTrace = nullptr;
   QAction* Sauverfichiertrac1 = nullptr;
   QAction* Lirefichiertrac1 = nullptr;
+  QAction* Contrleur1 = nullptr;
+  QAction* MenuVueDuSol = nullptr;
+  QAction* survolXY = nullptr;
   QTimer* Timer1 = nullptr;
   TMSComm MSComm1;
 
@@ -113,6 +120,15 @@ class TFormPrinc : public QMainWindow {
   void Lirefichiertrac1Click();
   void MSComm1DeviceLost();
   MapScene Scene();
+  // The 3D commands (form_princ_3d.cpp).
+  void Build3D();
+  void ToolButtonC3DClick();
+  void ToolButtonVue3DClick();
+  void BoutonVol3DClick();
+  void BoutonAnnuleClick();
+  void MenuVueDuSolClick();
+  void survolXYClick();
+  void MontreCone(const VueSol& vue);
 
   Dialogs& dialogs_;
   std::filesystem::path startDirectory_;
@@ -121,6 +137,8 @@ class TFormPrinc : public QMainWindow {
   QSize rememberedPictureSize_;
   std::unique_ptr<TFormDebug> formDebug_;
   std::unique_ptr<PointerHandlers> pointerHandlers_;
+  std::unique_ptr<TForm3D> form3D_;  // Controleur3DCree: it exists
+  ConeSurCarte cone_;               // the ground view's cone on the map
 };
 
 }  // namespace orvex
