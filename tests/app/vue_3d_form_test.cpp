@@ -1,13 +1,12 @@
 // The 3D commands on the real main window: the controller's sliders and the
 // deferred layers, "Vue 3D", the fly-over and "Annule", the ground view's
 // refusal without a vector.
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QTimer>
 #include <QToolButton>
-
 #include <memory>
-
-#include <gtest/gtest.h>
 
 #include "app/ui/form_princ.h"
 #include "app/ui/pointer_handlers.h"
@@ -129,7 +128,8 @@ TEST_F(Vue3DForm, GroundViewNeedsAVector) {
   auto* menu = form_->findChild<QAction*>("MenuVueDuSol");
   ASSERT_NE(menu, nullptr);
   menu->trigger();
-  EXPECT_EQ(form_->StaticTextInfo->text(), QStringLiteral("Pour utiliser cette option, dessinez un vecteur sur la carte"));
+  EXPECT_EQ(form_->StaticTextInfo->text(),
+            QStringLiteral("Pour utiliser cette option, dessinez un vecteur sur la carte"));
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
   for (const char* name : {"Contrleur1", "survolXY"}) {
     EXPECT_NE(form_->findChild<QAction*>(name), nullptr) << name;

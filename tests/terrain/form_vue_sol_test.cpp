@@ -1,9 +1,10 @@
 // The ground view dialog: its opening state, the bearing slider and its
 // compass needle, the observer's steps and the cone shown on the map.
+#include "terrain/ui/form_vue_sol.h"
+
 #include <gtest/gtest.h>
 
 #include "support/map_picture.h"
-#include "terrain/ui/form_vue_sol.h"
 #include "terrain/view/table_couleurs.h"
 
 namespace orvex {
@@ -17,8 +18,8 @@ struct Dialogue {
   TTableOM om;
   DisplayOptions display;
   std::vector<VueSol> cones;
-  TFormVueSol form{DonneesVueSol{a, b, correction, niveaux, om, display,
-                                 [this](const VueSol& vue) { cones.push_back(vue); }}};
+  TFormVueSol form{
+      DonneesVueSol{a, b, correction, niveaux, om, display, [this](const VueSol& vue) { cones.push_back(vue); }}};
 
   Dialogue() {
     niveaux.Fichiers.emplace_back();

@@ -15,7 +15,13 @@ namespace orvex {
 namespace {
 
 TEST(Survol, PhasesAndCancel) {
-  struct Case { const char* what; int annuleApres; ImagesParPhase images; double alpha; double gamma; };
+  struct Case {
+    const char* what;
+    int annuleApres;
+    ImagesParPhase images;
+    double alpha;
+    double gamma;
+  };
   const Case cases[] = {
       {"cancelled after the first frame: one frame per phase", 1, {1, 1, 1, 1, 1}, 0.06, 0.03},
       {"cancelled in phase 1", 5, {5, 1, 1, 1, 1}, 0.18, 0.03},
@@ -26,7 +32,8 @@ TEST(Survol, PhasesAndCancel) {
     p.Zoom = 600;
     ResetAngles(p);
     int images = 0;
-    const ImagesParPhase parPhase = PhasesSurvol(p, [&] { ++images; }, [&] { return images >= c.annuleApres; });
+    const ImagesParPhase parPhase = PhasesSurvol(
+        p, [&] { ++images; }, [&] { return images >= c.annuleApres; });
     EXPECT_EQ(parPhase, c.images) << c.what;
     EXPECT_NEAR(p.Alpha.Radians, c.alpha, 1e-9) << c.what;
     EXPECT_NEAR(p.Gamma.Radians, c.gamma, 1e-9) << c.what;
@@ -40,7 +47,8 @@ TEST(Survol, AWholeFlightEndsTurnedBackAndZoomedIn) {
   p.Zoom = 600;
   ResetAngles(p);
   int images = 0;
-  const ImagesParPhase parPhase = PhasesSurvol(p, [&] { ++images; }, [] { return false; });
+  const ImagesParPhase parPhase = PhasesSurvol(
+      p, [&] { ++images; }, [] { return false; });
   EXPECT_EQ(parPhase[0], 24) << "0.03 x 24 = 0.72 > 0.7";
   EXPECT_EQ(images, parPhase[0] + parPhase[1] + parPhase[2] + parPhase[3] + parPhase[4]);
   EXPECT_GT(p.Alpha.Radians, 0.9);
@@ -56,7 +64,8 @@ TEST(Survol, DrawsTheReliefAloneAndNothingOverABackground) {
   carte.projection = testing::Projection(testing::kZoomPixel, 0, 0);
   SceneRelief scene = carte.Scene();
   int images = 0;
-  const ImagesParPhase parPhase = Survole(scene, carte.projection, [&] { ++images; }, [] { return true; });
+  const ImagesParPhase parPhase = Survole(
+      scene, carte.projection, [&] { ++images; }, [] { return true; });
   EXPECT_EQ(parPhase, (ImagesParPhase{1, 1, 1, 1, 1}));
   EXPECT_EQ(images, 5);
   EXPECT_FALSE(carte.Vide()) << "the tiles of the last frame";
@@ -65,7 +74,9 @@ TEST(Survol, DrawsTheReliefAloneAndNothingOverABackground) {
   fond.projection.BackgroundActive = true;
   fond.projection.Alpha.Set(0.4);
   SceneRelief sceneFond = fond.Scene();
-  EXPECT_EQ(Survole(sceneFond, fond.projection, [&] { ++images; }, [] { return true; }), ImagesParPhase{});
+  EXPECT_EQ(Survole(
+                sceneFond, fond.projection, [&] { ++images; }, [] { return true; }),
+            ImagesParPhase{});
   EXPECT_EQ(fond.projection.Alpha.Radians, 0.4) << "angles left alone";
 }
 
@@ -94,8 +105,7 @@ TEST(Controleur3D, SliderPositionsFromTheState) {
   const PositionsControleur positions = PositionsDepuisEtat(globe);
   EXPECT_EQ(positions.plageAlpha, (PlageCurseur{90, 270}));
   EXPECT_EQ(positions.plageGamma, (PlageCurseur{-180, 180}));
-  EXPECT_EQ(std::tuple(positions.alpha, positions.beta, positions.gamma, positions.zoom),
-            std::tuple(230, 0, -6, 1500));
+  EXPECT_EQ(std::tuple(positions.alpha, positions.beta, positions.gamma, positions.zoom), std::tuple(230, 0, -6, 1500));
   EXPECT_FALSE(positions.avecCorrectionZ);
 }
 
@@ -112,8 +122,8 @@ TEST(Controleur3D, SlidersSetTheAnglesOfTheCurrentView) {
   EXPECT_DOUBLE_EQ(p.SphereGamma.Radians, -120 * kPi / 180);
   EXPECT_EQ(p.Gamma.Radians, 0) << "the plane angle is not the globe's";
 
-  for (const auto& [continu, dalles, complet] : {std::tuple{true, false, true}, {false, false, false},
-                                                 {true, true, false}, {false, true, false}}) {
+  for (const auto& [continu, dalles, complet] :
+       {std::tuple{true, false, true}, {false, false, false}, {true, true, false}, {false, true, false}}) {
     DisplayOptions display;
     display.AffichageContinu = continu;
     display.AffDalles = dalles;
@@ -134,7 +144,13 @@ TEST(SurvolXY, ColumnWindowAndColourScale) {
   DisplayOptions couleur;
   DisplayOptions gris;
   gris.CourbeNB = true;
-  struct Case { const char* what; const DisplayOptions& display; std::int32_t maxi; std::int32_t z; CouleurBgr couleur; };
+  struct Case {
+    const char* what;
+    const DisplayOptions& display;
+    std::int32_t maxi;
+    std::int32_t z;
+    CouleurBgr couleur;
+  };
   const Case cases[] = {
       {"sea level", couleur, 1000, 0, TableCouleurs[0]},
       // k = 638976 div 1000 = 638; c = round(39 - 638 / 16384 x 1000) = 0; (1000 x 638) >> 14 = 38.

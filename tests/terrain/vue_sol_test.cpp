@@ -1,6 +1,8 @@
 // The ground view: the projection of points computed by hand, the wedge that
 // must hold for a sight in any direction at any latitude, the observer's
 // steps, the colour scales and the drawing of curves and stations.
+#include "terrain/view/vue_sol.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -9,7 +11,6 @@
 #include "geo/angle_constants.h"
 #include "support/map_picture.h"
 #include "terrain/view/table_couleurs.h"
-#include "terrain/view/vue_sol.h"
 
 namespace orvex {
 namespace {
@@ -24,7 +25,15 @@ using testing::CountInk;
 // East sight: A (6, 49), B (6.1, 49), L1 (6.1, 49.03), L2 (6.1, 48.97); Q
 // (6.2, 49.01) at 100 m crosses at (6.1, 49.005), 150 m: u = 0.035, x = 50.
 TEST(VueSol, ProjectionOfKnownPoints) {
-  struct Case { const char* what; GeoPosition a; GeoPosition b; double lon; double lat; double z; std::optional<QPoint> ecran; };
+  struct Case {
+    const char* what;
+    GeoPosition a;
+    GeoPosition b;
+    double lon;
+    double lat;
+    double z;
+    std::optional<QPoint> ecran;
+  };
   const Case cases[] = {
       {"north sight, point beyond and to the right", {6, 49}, {6, 49.1}, 6.01, 49.2, 100, QPoint(150, 140)},
       {"east sight: lateral rays due north-south", {6, 49}, {6.1, 49}, 6.2, 49.01, 100, QPoint(50, 140)},
@@ -53,8 +62,9 @@ TEST(VueSol, TheWedgeHoldsForEverySightAndLatitude) {
       const GeoPosition b{6 + 0.01 * std::cos(phi), latitude + 0.01 * std::sin(phi)};
       const VueSol vue = PrepareVueSol(a, b, 300);
       const auto at = [&](double distance, double lateral) {  // in sight lengths; lateral to the left
-        return ProjetteVueSol(vue, a.Longitude + distance * (b.Longitude - a.Longitude) - lateral * (b.Latitude - a.Latitude),
-                              a.Latitude + distance * (b.Latitude - a.Latitude) + lateral * (b.Longitude - a.Longitude), 0);
+        return ProjetteVueSol(
+            vue, a.Longitude + distance * (b.Longitude - a.Longitude) - lateral * (b.Latitude - a.Latitude),
+            a.Latitude + distance * (b.Latitude - a.Latitude) + lateral * (b.Longitude - a.Longitude), 0);
       };
       const std::string what = "bearing " + std::to_string(cap) + " at latitude " + std::to_string(latitude);
       ASSERT_TRUE(at(2, 0)) << what;
@@ -69,7 +79,13 @@ TEST(VueSol, TheWedgeHoldsForEverySightAndLatitude) {
 }
 
 TEST(VueSol, ObserverStepsAndTurns) {
-  struct Case { const char* what; GeoPosition b; PasObservateur pas; double dLon; double dLat; };
+  struct Case {
+    const char* what;
+    GeoPosition b;
+    PasObservateur pas;
+    double dLon;
+    double dLat;
+  };
   const Case cases[] = {
       {"north sight, forward", {6, 49.1}, PasObservateur::Avant, 0, 0.01},
       {"north sight, backward", {6, 49.1}, PasObservateur::Arriere, 0, -0.01},
@@ -87,7 +103,8 @@ TEST(VueSol, ObserverStepsAndTurns) {
     EXPECT_NEAR(b.Longitude, c.b.Longitude + c.dLon, 1e-12) << c.what;
     EXPECT_NEAR(b.Latitude, c.b.Latitude + c.dLat, 1e-12) << c.what;
   }
-  for (const auto& [cap, dLon, dLat] : {std::tuple{30, 0.05, 0.0866025}, {135, 0.0707107, -0.0707107}, {270, -0.1, 0.0}}) {
+  for (const auto& [cap, dLon, dLat] :
+       {std::tuple{30, 0.05, 0.0866025}, {135, 0.0707107, -0.0707107}, {270, -0.1, 0.0}}) {
     const GeoPosition b = ViseeVersCap({6, 49}, 0.1, cap);
     EXPECT_NEAR(b.Longitude, 6 + dLon, 1e-6) << cap;
     EXPECT_NEAR(b.Latitude, 49 + dLat, 1e-6) << cap;
@@ -102,7 +119,13 @@ TEST(VueSol, ColourScales) {
   DisplayOptions unie;
   unie.CourbeCouleur = false;
   unie.CourbeUnie = true;
-  struct Case { const char* what; const DisplayOptions& display; PlageNiveaux plage; std::int32_t altitude; CouleurBgr couleur; };
+  struct Case {
+    const char* what;
+    const DisplayOptions& display;
+    PlageNiveaux plage;
+    std::int32_t altitude;
+    CouleurBgr couleur;
+  };
   const Case cases[] = {
       {"lowest curve: first colour", couleur, {100, 500}, 100, TableCouleurs[0]},
       {"highest curve: the 40th colour", couleur, {100, 500}, 500, TableCouleurs[39]},

@@ -111,10 +111,10 @@ void TFormPrinc::MenuVueDuSolClick() {
     return;
   }
   MontreCone(PrepareVueSol(pointeur.MeasureOrigin, pointeur.MeasureEnd, kHauteurMiseEnPlace));
-  TFormVueSol dialogue(DonneesVueSol{pointeur.MeasureOrigin, pointeur.MeasureEnd, state_.CorrectionAltitude,
-                                     state_.tables.TableNiveaux, state_.tables.TableOM, state_.display,
-                                     [this](const VueSol& vue) { MontreCone(vue); }},
-                       this);
+  TFormVueSol dialogue(
+      DonneesVueSol{pointeur.MeasureOrigin, pointeur.MeasureEnd, state_.CorrectionAltitude, state_.tables.TableNiveaux,
+                    state_.tables.TableOM, state_.display, [this](const VueSol& vue) { MontreCone(vue); }},
+      this);
   dialogue.exec();
 }
 

@@ -2,7 +2,6 @@
 
 #include <QGridLayout>
 #include <QSignalBlocker>
-
 #include <utility>
 
 #include "mapview/locale_number.h"
@@ -48,8 +47,7 @@ void Positionne(QSlider* barre, PlageCurseur plage, int position) {
 
 TForm3D::TForm3D(ProjectionState& projection, RedrawState& redraw, const DisplayOptions& display, Liens3D liens,
                  QWidget* parent)
-    : QWidget(parent, Qt::Tool), projection_(projection), redraw_(redraw), display_(display),
-      liens_(std::move(liens)) {
+    : QWidget(parent, Qt::Tool), projection_(projection), redraw_(redraw), display_(display), liens_(std::move(liens)) {
   setObjectName("Form3D");
   setWindowTitle(QString::fromUtf8("Contrôle 3D"));
   TrackBarAlpha = Barre(this, "TrackBarAlpha", QStringLiteral("Angle alpha, axe X"), -90, 90);

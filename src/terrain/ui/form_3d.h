@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QWidget>
-
 #include <functional>
 
 #include "geo/projection.h"

@@ -1,9 +1,7 @@
 #include "terrain/ui/form_vue_sol.h"
 
 #include <QGridLayout>
-#include <QResizeEvent>
 #include <QSignalBlocker>
-
 #include <cmath>
 #include <utility>
 
@@ -17,14 +15,14 @@ namespace {
 constexpr int kHauteurMaxi = 500;  // metres, TrackBarAlt
 constexpr int kHauteurOuverture = 200;
 constexpr int kCorrectionMaxi = 200;  // per cent, TrackBarCorAlt
+constexpr int kLargeurMinimale = 400;
 constexpr int kLargeurImage = 640;
 constexpr int kHauteurImage = 480;
 constexpr int kCoteBoussole = 60;
 constexpr int kLongueurAiguille = 20;
 constexpr int kEcartImage = 10;  // pixels between the picture and the controls
 
-QSlider* Barre(QWidget* parent, Qt::Orientation sens, const char* nom, const QString& indication, int mini,
-               int maxi) {
+QSlider* Barre(QWidget* parent, Qt::Orientation sens, const char* nom, const QString& indication, int mini, int maxi) {
   auto* barre = new QSlider(sens, parent);
   barre->setObjectName(nom);
   barre->setToolTip(indication);
@@ -46,9 +44,7 @@ QPushButton* Bouton(QWidget* parent, const QString& texte, const char* nom) {
   return bouton;
 }
 
-QString TextePourcent(double correction) {
-  return QString::number(std::lround(correction * 100)) + QLatin1Char('%');
-}
+QString TextePourcent(double correction) { return QString::number(std::lround(correction * 100)) + QLatin1Char('%'); }
 
 bool AngleDroit(int position) { return position % 90 == 0; }
 
@@ -59,7 +55,9 @@ double AngleAiguille(int position) { return (360 - position) * kDegreesToRadians
 TFormVueSol::TFormVueSol(DonneesVueSol donnees, QWidget* parent) : QDialog(parent), donnees_(std::move(donnees)) {
   setObjectName("FormVueSol");
   setWindowTitle(QStringLiteral("Vue du sol"));
-  ImageVueSol = new ImageCanvas(kLargeurImage, kHauteurImage, "ImageVueSol", this);
+  // The picture takes the width the controls leave, 10 pixels before them.
+  ImageVueSol =
+      new ImageCanvas(kLargeurMinimale, kHauteurImage, "ImageVueSol", this, ImageCanvas::Taille::SuitLeWidget);
   Cercle = new ImageCanvas(kCoteBoussole, kCoteBoussole, "Cercle", this);
   Canvas& boussole = Cercle->Dessin();
   boussole.SetPenColor(kBlanc);
@@ -83,7 +81,7 @@ TFormVueSol::TFormVueSol(DonneesVueSol donnees, QWidget* parent) : QDialog(paren
   ButtonPhoto = Bouton(this, QStringLiteral("photographie"), "ButtonPhoto");
 
   auto* grille = new QGridLayout(this);
-  grille->addWidget(ImageVueSol, 0, 0, 8, 1, Qt::AlignTop | Qt::AlignLeft);
+  grille->addWidget(ImageVueSol, 0, 0, 10, 1);
   grille->setColumnMinimumWidth(1, kEcartImage);
   grille->addWidget(TrackBarAlt, 0, 2, 3, 1);
   grille->addWidget(TrackBarCorAlt, 0, 4, 3, 1);
@@ -111,22 +109,13 @@ TFormVueSol::TFormVueSol(DonneesVueSol donnees, QWidget* parent) : QDialog(paren
   connect(SBDroit, &QPushButton::clicked, this, [this] { Pas(PasObservateur::Droite); });
   connect(ButtonOK, &QPushButton::clicked, this, &QDialog::accept);
   connect(ButtonPhoto, &QPushButton::clicked, this, &TFormVueSol::ButtonPhotoClick);
+  connect(ImageVueSol, &ImageCanvas::Redimensionnee, this, &TFormVueSol::Dessine);
+  resize(kLargeurImage + kEcartImage + sizeHint().width() - kLargeurMinimale, sizeHint().height());
 }
 
 void TFormVueSol::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   Active();
-}
-
-void TFormVueSol::resizeEvent(QResizeEvent* event) {
-  QDialog::resizeEvent(event);
-  // The picture takes the width the controls leave.
-  const QRect controles = TrackBarAlt->geometry().united(TrackBarAngle->geometry());
-  const int largeur = controles.left() - kEcartImage - ImageVueSol->x();
-  if (largeur > 0 && largeur != ImageVueSol->Dessin().Width()) {
-    ImageVueSol->Redimensionne(largeur, ImageVueSol->Dessin().Height());
-    Dessine();
-  }
 }
 
 double TFormVueSol::Hauteur() const { return TrackBarAlt->maximum() - TrackBarAlt->value(); }

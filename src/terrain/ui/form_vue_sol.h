@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
-
 #include <functional>
 
 #include "database/tables.h"
@@ -55,7 +54,6 @@ class TFormVueSol : public QDialog {
 
  protected:
   void showEvent(QShowEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void TrackBarAltChange(int position);

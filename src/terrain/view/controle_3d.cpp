@@ -12,9 +12,7 @@ constexpr PlageCurseur kPlageGlobeAlpha{90, 270};
 constexpr PlageCurseur kPlageGlobeGamma{-180, 180};
 constexpr double kPartDeplacement = 10;
 
-int EnDegres(const RotationAngle& angle) {
-  return static_cast<int>(std::lround(angle.Radians * 180 / kPi));
-}
+int EnDegres(const RotationAngle& angle) { return static_cast<int>(std::lround(angle.Radians * 180 / kPi)); }
 
 void RegleAngleRadians(ProjectionState& p, AxeRotation axe, double radians) {
   switch (axe) {

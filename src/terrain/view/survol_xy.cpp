@@ -8,13 +8,13 @@
 namespace orvex {
 namespace {
 
-constexpr int kMarge = 10;                       // pixels around the survey
+constexpr int kMarge = 10;                         // pixels around the survey
 constexpr std::int32_t kPremiereLigneGrille = 10;  // rows r0 + 10 ...
-constexpr double kLignesGrille = 190;            // ... to r0 + 200
-constexpr double kGaucheDepart = 10;             // columns c0 + 10 ...
-constexpr double kDroiteDepart = 250;            // ... to c0 + 250 on the top line
-constexpr double kLignesSansRetournement = 100;  // lines the window may narrow by one column
-constexpr std::int64_t kUniteTableau = 638976;   // 39 x 16384
+constexpr double kLignesGrille = 190;              // ... to r0 + 200
+constexpr double kGaucheDepart = 10;               // columns c0 + 10 ...
+constexpr double kDroiteDepart = 250;              // ... to c0 + 250 on the top line
+constexpr double kLignesSansRetournement = 100;    // lines the window may narrow by one column
+constexpr std::int64_t kUniteTableau = 638976;     // 39 x 16384
 constexpr std::int32_t kDernierIndex = 39;
 constexpr double kGrisHaut = 255;
 constexpr double kEtendueGris = 245;

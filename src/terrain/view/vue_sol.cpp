@@ -11,10 +11,10 @@
 namespace orvex {
 namespace {
 
-constexpr double kColonneL2 = 400;       // picture column of the plane's right edge
+constexpr double kColonneL2 = 400;  // picture column of the plane's right edge
 constexpr double kPixelsParDegre = 10000;
 constexpr double kPixelsParMetre = 2;
-constexpr double kLigneHorizon = 40;      // picture row of eye level
+constexpr double kLigneHorizon = 40;  // picture row of eye level
 constexpr double kAllongementCone = 5;
 constexpr CouleurBgr kJaune = 0x00FFFF;
 constexpr int kDemiCroix = 5;
@@ -24,7 +24,7 @@ constexpr double kDernierIndexVueSol = 39;  // the low, blue to green part of th
 constexpr double kGrisHaut = 255;
 constexpr double kEtendueGris = 245;
 constexpr std::int32_t kEcartPhotographie = 5;  // metres between painted curves
-constexpr double kPasObservateur = 100;        // a step is 1/100 degree
+constexpr double kPasObservateur = 100;         // a step is 1/100 degree
 constexpr double kCorrectionMinimale = 0.01;
 
 struct Plan {
@@ -200,8 +200,8 @@ void DessineVueSol(Canvas& canvas, const VueSol& vue, const TTableNiveaux& nivea
   canvas.SetTextTransparent(false);
 }
 
-void PhotographieVueSol(Canvas& canvas, const VueSol& vue, const TTableNiveaux& niveaux,
-                        const DisplayOptions& display, double correction) {
+void PhotographieVueSol(Canvas& canvas, const VueSol& vue, const TTableNiveaux& niveaux, const DisplayOptions& display,
+                        double correction) {
   RemplitNoir(canvas);
   const PlageNiveaux plage = PlageDesNiveaux(niveaux);
   const EchelleVueSol echelle = EchellePourVueSol(display, plage);
@@ -233,7 +233,7 @@ void PhotographieVueSol(Canvas& canvas, const VueSol& vue, const TTableNiveaux& 
 
 void DeplaceObservateur(GeoPosition& a, GeoPosition& b, PasObservateur pas) {
   const double cap = ScreenBearing(a.Longitude, a.Latitude, b.Longitude, b.Latitude) * kDegreesToRadians;
-  const double avant = std::cos(cap) / kPasObservateur;   // latitude of a step forward
+  const double avant = std::cos(cap) / kPasObservateur;    // latitude of a step forward
   const double travers = std::sin(cap) / kPasObservateur;  // its longitude
   double dLat = 0;
   double dLon = 0;

@@ -5,7 +5,6 @@
 // field of 2·atan(0.3) (about 33°). Positions are degrees of longitude and
 // latitude taken as a plane, heights metres.
 #include <QPoint>
-
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -75,8 +74,8 @@ EchelleVueSol EchellePourVueSol(const DisplayOptions& display, PlageNiveaux plag
 void DessineVueSol(Canvas& canvas, const VueSol& vue, const TTableNiveaux& niveaux, const TTableOM& om,
                    const DisplayOptions& display, double correction);
 // "photographie": the curves filled from the lowest up, 5 m apart.
-void PhotographieVueSol(Canvas& canvas, const VueSol& vue, const TTableNiveaux& niveaux,
-                        const DisplayOptions& display, double correction);
+void PhotographieVueSol(Canvas& canvas, const VueSol& vue, const TTableNiveaux& niveaux, const DisplayOptions& display,
+                        double correction);
 
 enum class PasObservateur { Avant, Arriere, Gauche, Droite };
 // A step of 0.01° of the observer and the target together, along or across the sight.
