@@ -73,6 +73,7 @@ TFormPrinc::TFormPrinc(Dialogs& dialogs, std::filesystem::path startDirectory, Q
   pointerHandlers_ = std::make_unique<PointerHandlers>(*this);
   BuildTerrainMenu();
   Build3D();
+  BuildConfigMenu();
 }
 
 TFormPrinc::~TFormPrinc() = default;

@@ -50,6 +50,17 @@ class TFormPrinc : public QMainWindow {
   // The 3D controller, once opened.
   TForm3D* Controleur3D() { return form3D_.get(); }
 
+  // The configuration dialog's apply step (form_princ_config.cpp): the
+  // serial line reopened with its warning, the picture size, the region
+  // recompiled with its start-up list after a confirmation.
+  void RouvrePortSerie();
+  void AppliquePourcentExpansion(int pourcent);
+  void ChangeRegion(int index);
+  // What "Configuration" runs once its dialog has closed.
+  void Demo3D();
+  void ZoomContinu();
+  void Test640();
+
   // Widgets named as the program's handlers know them.
   QScrollArea* ScrollBox1 = nullptr;
   MapPicture* ImageCarte = nullptr;
@@ -89,6 +100,9 @@ class TFormPrinc : public QMainWindow {
   QAction* DessinerUnTrace = nullptr;
   QAction* Sauverfichiertrac1 = nullptr;
   QAction* Lirefichiertrac1 = nullptr;
+  QAction* Configuration1 = nullptr;
+  QAction* Microaide1 = nullptr;
+  QAction* Apropos1 = nullptr;
   QAction* Contrleur1 = nullptr;
   QAction* MenuVueDuSol = nullptr;
   QAction* survolXY = nullptr;
@@ -129,6 +143,11 @@ class TFormPrinc : public QMainWindow {
   void MenuVueDuSolClick();
   void survolXYClick();
   void MontreCone(const VueSol& vue);
+  // The configuration, help and about commands (form_princ_config.cpp).
+  void BuildConfigMenu();
+  void Configuration1Click();
+  void Microaide1Click();
+  void Apropos1Click();
 
   Dialogs& dialogs_;
   std::filesystem::path startDirectory_;
