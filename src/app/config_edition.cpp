@@ -91,7 +91,11 @@ std::string ReecritConfiguration(std::string_view contenu, const ValeursIni& val
   std::string sortie;
   std::vector<bool> ecrite(valeurs.size(), false);
   for (std::string& ligne : lignes) {
-    const std::size_t finTexte = ligne.find_first_of("\r\n");
+    // The line as start-up reads it: without its "\n" and one "\r" before it.
+    std::size_t finTexte = ligne.ends_with('\n') ? ligne.size() - 1 : ligne.size();
+    if (finTexte > 0 && ligne[finTexte - 1] == '\r') {
+      --finTexte;
+    }
     const std::string_view texte = std::string_view(ligne).substr(0, finTexte);
     for (std::size_t i = 0; i < valeurs.size(); ++i) {
       const std::string& cle = valeurs[i].first;

@@ -9,6 +9,8 @@
 
 #include <QApplication>
 #include <QListWidget>
+#include <QTimer>
+#include <QToolButton>
 #include <filesystem>
 #include <memory>
 
@@ -219,6 +221,43 @@ TEST_F(ConfigForm, SauverWritesWhatTheDialogShows) {
   EXPECT_EQ(testing::ReadFile(dir_.path() / "ORVEX.INI"), ecrit);
   ASSERT_EQ(dialogs_.messages.size(), 2u);
   EXPECT_EQ(dialogs_.messages[1].kind, MessageKind::Error);
+}
+
+// Presses a button of the configuration dialog once it is open, from inside
+// its modal loop.
+void WhenConfigOpens(QPushButton* TFormConfig::*bouton) {
+  QTimer::singleShot(0, [bouton] {
+    auto* dialog = qobject_cast<TFormConfig*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    (dialog->*bouton)->click();
+  });
+}
+
+TEST_F(ConfigForm, RequestsRunOnceTheDialogHasClosed) {
+  WhenConfigOpens(&TFormConfig::Bouton640);
+  form_->Configuration1->trigger();
+  EXPECT_EQ(form_->Picture().size(), QSize(640 - 229, 480 - 150));
+
+  const std::int32_t zoom = State().projection.Zoom;
+  WhenConfigOpens(&TFormConfig::BoutonZoomCont);
+  form_->Configuration1->trigger();
+  EXPECT_EQ(State().projection.Zoom, zoom + 1005) << "5 by 5 until past 1000 more";
+
+  // The demonstration stops at "Annule" and takes its zoom back from the label.
+  WhenConfigOpens(&TFormConfig::BoutonDemo3D);
+  QTimer annule;  // pressed once the demonstration has drawn a few frames
+  QObject::connect(&annule, &QTimer::timeout, [this, &annule] {
+    if (State().projection.CentreLatitude == 50.0 && State().projection.Zoom > 35) {
+      form_->findChild<QToolButton*>("BoutonAnnule")->click();
+      annule.stop();
+    }
+  });
+  annule.start(1);
+  form_->Configuration1->trigger();
+  EXPECT_FALSE(State().AnnuleFonction);
+  EXPECT_DOUBLE_EQ(State().projection.CentreLatitude, 50.0);
+  EXPECT_EQ(QString::number(State().projection.Zoom), form_->ZoomGP1->text());
+  EXPECT_LT(State().projection.Zoom, 30 + 150) << "stopped early";
 }
 
 TEST_F(ConfigForm, HelpAndAbout) {
