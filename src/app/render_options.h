@@ -18,6 +18,7 @@ struct RenderOptions {
   std::optional<std::array<double, 3>> angles;  // alpha, beta, gamma in degrees
   bool globe = false;
   bool grid = false;
+  std::string background;  // scanned map picture, its .cor beside it; empty for none
 };
 
 enum class RenderCommand { Render, Help, Version, Refused };

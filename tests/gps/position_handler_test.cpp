@@ -51,7 +51,7 @@ TEST(HandlePosition, LandingCrossesAreErasedByTheNextFix) {
   PlaceTables tables;
   PositionContext context{receive, traces, stations, canvas, p, redraw, tables, 6.0, 49.5, kTrameNmea, dir.path(), {}};
 
-  const auto fix = [](double lon, double alt) { return DecodedPosition{lon, 49.6, alt, "120000", ""}; };
+  const auto fix = [](double lon, double alt) { return DecodedPosition{lon, 49.6, alt, "120000", "", "", false}; };
   HandlePosition(context, fix(6.00, 3000));
   HandlePosition(context, fix(6.10, 2000));  // lands at 6.30
   const GeoPosition firstDrop = receive.DropPoint;

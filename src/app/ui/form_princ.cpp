@@ -73,6 +73,7 @@ TFormPrinc::TFormPrinc(Dialogs& dialogs, std::filesystem::path startDirectory, Q
   pointerHandlers_ = std::make_unique<PointerHandlers>(*this);
   BuildTerrainMenu();
   Build3D();
+  BuildImagesMenu();
   BuildConfigMenu();
 }
 
@@ -227,6 +228,7 @@ bool TFormPrinc::FormCreate() {
   ResetReceiveState(state_);
   EtatMenusVectoriels();
   RequestRedraw();
+  ChargeCarteDemarre();
   CloseStartupWindow();
   Timer1->start();
   return true;
@@ -243,6 +245,9 @@ MapScene TFormPrinc::Scene() {
   scene.pointerLabels = [this] { pointerHandlers_->RefreshPointerLabels(); };
   if (form3D_) {
     scene.controllerAngles = [this](const ControllerAngles& angles) { form3D_->AfficheAngles(angles); };
+  }
+  if (const auto* villes = findChild<QAction*>("MenuAjoutervilles")) {
+    scene.menuAjouterVilles = villes->isChecked();
   }
   return scene;
 }

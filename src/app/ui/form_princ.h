@@ -25,6 +25,7 @@ class MapPicture;
 class TFormDebug;
 class PointerHandlers;
 class TForm3D;
+struct ListeCartes;
 
 class TFormPrinc : public QMainWindow {
   Q_OBJECT
@@ -60,6 +61,11 @@ class TFormPrinc : public QMainWindow {
   void Demo3D();
   void ZoomContinu();
   void Test640();
+  // Lays a scanned map under the vector layers and ties it to geography;
+  // a picture that cannot be read leaves everything as it was.
+  void ChargeImageFond(const std::filesystem::path& picture);
+  // A click on the map during the tie-point procedure.
+  void TiePointClick();
 
   // Widgets named as the program's handlers know them.
   QScrollArea* ScrollBox1 = nullptr;
@@ -106,6 +112,12 @@ class TFormPrinc : public QMainWindow {
   QAction* Contrleur1 = nullptr;
   QAction* MenuVueDuSol = nullptr;
   QAction* survolXY = nullptr;
+  QAction* Lireunfichierimage1 = nullptr;
+  QAction* MenuApercuFichierImage = nullptr;
+  QAction* MenuPropfond = nullptr;
+  QAction* MenuAnnuleFond = nullptr;
+  QAction* SauveImage = nullptr;
+  QAction* Chargercartedulieupoint1 = nullptr;
   QTimer* Timer1 = nullptr;
   TMSComm MSComm1;
 
@@ -133,6 +145,8 @@ class TFormPrinc : public QMainWindow {
   void Sauverfichiertrac1Click();
   void Lirefichiertrac1Click();
   void MSComm1DeviceLost();
+  // Brings a place into view: the new centre, or scrolled to over a background.
+  void ShowPlace(double longitude, double latitude);
   MapScene Scene();
   // The 3D commands (form_princ_3d.cpp).
   void Build3D();
@@ -148,6 +162,17 @@ class TFormPrinc : public QMainWindow {
   void Configuration1Click();
   void Microaide1Click();
   void Apropos1Click();
+  void BuildImagesMenu();
+  void MenusFondActif();
+  void AppliqueFond();
+  void ChargeCarteDemarre();
+  void Lireunfichierimage1Click();
+  void MenuPropfondClick();
+  void MenuAnnuleFondClick();
+  void MenuApercuFichierImageClick();
+  void Chargercartedulieupoint1Click();
+  void SauveImageClick();
+  void ReportUnreadableMaps(const std::filesystem::path& directory, const ListeCartes& cartes);
 
   Dialogs& dialogs_;
   std::filesystem::path startDirectory_;
