@@ -1,6 +1,7 @@
 #include "app/ui/form_aide.h"
 
 #include <QCoreApplication>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -31,6 +32,7 @@ TFormAide::TFormAide(const std::filesystem::path& repertoire, Dialogs& dialogs, 
   setWindowTitle(QStringLiteral("Micro aide..."));
   ListBoxAide = new QListWidget(this);
   ListBoxAide->setObjectName("ListBoxAide");
+  ListBoxAide->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));  // the file lines up its columns
   ListBoxAide->addItem(QStringLiteral("ORVEX, micro-aide"));
   std::vector<std::string> lignes;
   int statut = 0;
