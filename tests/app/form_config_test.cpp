@@ -221,6 +221,8 @@ TEST_F(ConfigForm, SauverWritesWhatTheDialogShows) {
   EXPECT_EQ(testing::ReadFile(dir_.path() / "ORVEX.INI"), ecrit);
   ASSERT_EQ(dialogs_.messages.size(), 2u);
   EXPECT_EQ(dialogs_.messages[1].kind, MessageKind::Error);
+  EXPECT_TRUE(dialogs_.messages[1].text.ends_with("ORVEX.INI : le fichier est en lecture seule."))
+      << dialogs_.messages[1].text;
 }
 
 // Presses a button of the configuration dialog once it is open, from inside

@@ -5,11 +5,13 @@
 #include <QHBoxLayout>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <cerrno>
 #include <cstring>
 
 #include "app/ui/form_princ.h"
 #include "geo/coordinate_text.h"
 #include "platform/directory_listing.h"
+#include "platform/paths.h"
 #include "platform/ui/qt_text.h"
 
 namespace orvex {
@@ -486,10 +488,14 @@ void TFormConfig::ConfigButtonSauverClick() {
   LitLigneSerie(config);
   const std::filesystem::path fichier = s.directories.RepertoireDemarrage / "ORVEX.INI";
   const int erreur = SauveConfiguration(fichier, ValeursAEcrire(config));
-  principale_.UserDialogs().Message(erreur == 0 ? MessageKind::Information : MessageKind::Error,
-                                    erreur == 0
-                                        ? "Configuration enregistrée dans " + fichier.string()
-                                        : "Impossible d'écrire " + fichier.string() + " : " + std::strerror(erreur));
+  if (erreur == 0) {
+    principale_.UserDialogs().Message(MessageKind::Information, "Configuration enregistrée dans " + PathText(fichier));
+    return;
+  }
+  principale_.UserDialogs().Message(
+      MessageKind::Error,
+      "Impossible d'écrire " + PathText(fichier) +
+          (erreur == EACCES ? " : le fichier est en lecture seule." : " : " + std::string(std::strerror(erreur))));
 }
 
 void TFormConfig::Demande(DemandeConfig demande) {
