@@ -45,9 +45,9 @@ struct ProgramState {
   bool FabricationDallesPossible = false;
   int PourcentExpansion = 100;
   int PourcentApplique = 100;
-  // Long commands: the fly-over runs; "Annule" asks the running one to stop.
-  bool SurvolEnCours = false;
+  // Set by the "Annule" button; long commands test it between steps and clear it when they end.
   bool AnnuleFonction = false;
+  bool SurvolEnCours = false;       // the fly-over runs
   double CorrectionAltitude = 2.0;  // heights of the ground view are divided by it
 };
 

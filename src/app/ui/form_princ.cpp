@@ -73,6 +73,9 @@ TFormPrinc::TFormPrinc(Dialogs& dialogs, std::filesystem::path startDirectory, Q
   pointerHandlers_ = std::make_unique<PointerHandlers>(*this);
   BuildTerrainMenu();
   Build3D();
+  BuildProfilCommands();
+  BuildImportMenu();
+  BuildFabricationMenu();
   BuildImagesMenu();
   BuildConfigMenu();
 }
@@ -117,6 +120,7 @@ void TFormPrinc::BuildPanels(QWidget* central) {
 
 void TFormPrinc::BuildMenus() {
   QMenu* fichier = menuBar()->addMenu(QStringLiteral("&Fichier"));
+  fichier->setObjectName("Fichier1");
   Quitter1 = fichier->addAction(QStringLiteral("Quitter"));
   Quitter1->setObjectName("Quitter1");
   connect(Quitter1, &QAction::triggered, this, &TFormPrinc::Quitter1Click);

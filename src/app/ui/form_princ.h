@@ -61,6 +61,9 @@ class TFormPrinc : public QMainWindow {
   void Demo3D();
   void ZoomContinu();
   void Test640();
+  // The level profile of the last drawn vector, and the visibility horizon.
+  void ProfilNiveauCmdExecute();
+  void HorVisibiliteClick();
   // Lays a scanned map under the vector layers and ties it to geography;
   // a picture that cannot be read leaves everything as it was.
   void ChargeImageFond(const std::filesystem::path& picture);
@@ -102,6 +105,7 @@ class TFormPrinc : public QMainWindow {
   QAction* N15 = nullptr;
   QAction* Fabriquerdalledesniveaux1 = nullptr;
   QAction* Filtragedeniveau1 = nullptr;
+  QAction* Importationdonnes1 = nullptr;
   QAction* LirefichierGPS1 = nullptr;
   QAction* DessinerUnTrace = nullptr;
   QAction* Sauverfichiertrac1 = nullptr;
@@ -138,6 +142,11 @@ class TFormPrinc : public QMainWindow {
   void BuildGpsMenu();
   void BuildTerrainMenu();
   void Filtragedeniveau1Click();
+  void BuildProfilCommands();
+  void BuildImportMenu();
+  void Importationdonnes1Click();
+  void BuildFabricationMenu();
+  void Fabriquerdalledesniveaux1Click();
   void MSComm1Comm();
   void ApplyGpsPanel(const GpsPanelUpdate& update);
   void LirefichierGPS1Click();
@@ -153,7 +162,6 @@ class TFormPrinc : public QMainWindow {
   void ToolButtonC3DClick();
   void ToolButtonVue3DClick();
   void BoutonVol3DClick();
-  void BoutonAnnuleClick();
   void MenuVueDuSolClick();
   void survolXYClick();
   void MontreCone(const VueSol& vue);
@@ -183,6 +191,7 @@ class TFormPrinc : public QMainWindow {
   std::unique_ptr<PointerHandlers> pointerHandlers_;
   std::unique_ptr<TForm3D> form3D_;  // Controleur3DCree: it exists
   ConeSurCarte cone_;               // the ground view's cone on the map
+  bool horizonEnCours_ = false;
 };
 
 }  // namespace orvex

@@ -1,5 +1,5 @@
-// The main window's 3D commands: the controller, "Vue 3D", the fly-over and
-// its "Annule" button, the ground view and the X-Y survey.
+// The main window's 3D commands: the controller, "Vue 3D", the fly-over
+// (stopped by the shared "Annule" button), the ground view and the X-Y survey.
 #include <QApplication>
 #include <QMenuBar>
 #include <QToolButton>
@@ -36,8 +36,6 @@ void TFormPrinc::Build3D() {
   bouton(QStringLiteral("Vue 3D"), QStringLiteral("Vue 3D"), "ToolButtonVue3D", &TFormPrinc::ToolButtonVue3DClick);
   bouton(QStringLiteral("Survol"), QStringLiteral("Survol du relief en 3D"), "BoutonVol3D",
          &TFormPrinc::BoutonVol3DClick);
-  bouton(QStringLiteral("Annule"), QStringLiteral("Annule la fonction en cours"), "BoutonAnnule",
-         &TFormPrinc::BoutonAnnuleClick);
 
   QMenu* affichage = menuBar()->findChild<QMenu*>("Affichage1");
   QAction* separateur = affichage->addSeparator();
@@ -96,8 +94,6 @@ void TFormPrinc::BoutonVol3DClick() {
   state_.SurvolEnCours = false;
   RequestRedraw();
 }
-
-void TFormPrinc::BoutonAnnuleClick() { state_.AnnuleFonction = true; }
 
 void TFormPrinc::MontreCone(const VueSol& vue) {
   RemplaceCone(cone_, canvas_, state_.projection, state_.redraw, vue);
