@@ -2,8 +2,8 @@
 // window and without the serial port. Start-up lines and messages go to
 // standard error exactly as the program writes them.
 #include <QGuiApplication>
-#include <QImageWriter>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <optional>
 
@@ -120,9 +120,8 @@ int main(int argc, char** argv) {
   if (options.profile) {
     profile = orvex::RenderProfile(state, canvas, *options.profile);
   }
-  QImageWriter writer(QString::fromStdString(options.output), "png");
-  if (!writer.write(canvas.Image())) {
-    return Fail(options.output + ": " + writer.errorString().toStdString());
+  if (const int status = orvex::WritePngAtomically(options.output, canvas.Image()); status != 0) {
+    return Fail(options.output + ": " + std::strerror(status));
   }
   return profile ? orvex::WriteProfile(*profile, options.profile->output) : 0;
 }
