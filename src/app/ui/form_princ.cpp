@@ -16,6 +16,7 @@
 #include "app/ui/pointer_handlers.h"
 #include "garmin/ui/form_grmn.h"
 #include "platform/ui/qt_text.h"
+#include "terrain/ui/form_3d.h"
 
 namespace orvex {
 namespace {
@@ -75,11 +76,13 @@ TFormPrinc::TFormPrinc(Dialogs& dialogs, std::filesystem::path startDirectory, Q
   connect(Timer1, &QTimer::timeout, this, &TFormPrinc::Timer1Timer);
   pointerHandlers_ = std::make_unique<PointerHandlers>(*this);
   BuildTerrainMenu();
+  Build3D();
   BuildProfilCommands();
   BuildImportMenu();
   BuildFabricationMenu();
   BuildImagesMenu();
   editHandlers_ = std::make_unique<EditHandlers>(*this);
+  BuildConfigMenu();
 }
 
 TFormPrinc::~TFormPrinc() = default;
@@ -253,11 +256,17 @@ MapScene TFormPrinc::Scene() {
   MapScene scene = MakeMapScene(state_, canvas_, std::move(relief));
   scene.zoomLabel = [this](std::int32_t zoom) { ZoomGP1->setText(QString::number(zoom)); };
   scene.pointerLabels = [this] { pointerHandlers_->RefreshPointerLabels(); };
+  if (form3D_) {
+    scene.controllerAngles = [this](const ControllerAngles& angles) { form3D_->AfficheAngles(angles); };
+  }
   scene.menuAjouterVilles = editHandlers_->CityEntryTicked();
   return scene;
 }
 
 void TFormPrinc::RequestRedraw() {
+  if (state_.SurvolEnCours) {
+    return;  // the fly-over owns the picture until it ends
+  }
   MapScene scene = Scene();
   orvex::RequestRedraw(scene);
   ImageCarte->update();
@@ -266,7 +275,7 @@ void TFormPrinc::RequestRedraw() {
 void TFormPrinc::Timer1Timer() {
   MapScene scene = Scene();
   const bool drawn = state_.redraw.RedrawCountdown == 1;
-  MainTimerTick(scene, false, [this] { pointerHandlers_->ShowPointerAltitude(); });
+  MainTimerTick(scene, state_.SurvolEnCours, [this] { pointerHandlers_->ShowPointerAltitude(); });
   if (drawn) {
     ImageCarte->update();
   }
