@@ -14,7 +14,7 @@ TFormDebug::TFormDebug(QWidget* parent) : QDialog(parent, Qt::FramelessWindowHin
   setObjectName("FormDebug");
   setWindowTitle(QStringLiteral("ORVEX - Démarrage en cours"));
   auto* layout = new QVBoxLayout(this);
-  auto* title = new QLabel(QStringLiteral("ORVEX 32 - Initialisations en cours"), this);
+  auto* title = NewLabel(this, QStringLiteral("ORVEX 32 - Initialisations en cours"));
   QFont bold = title->font();
   bold.setBold(true);
   title->setFont(bold);

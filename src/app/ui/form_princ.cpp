@@ -25,14 +25,14 @@ constexpr int kPanelWidth = 180;
 QLabel* AddRow(QGridLayout* grid, const QString& caption, const char* name) {
   constexpr int kShortCaption = 10;
   int row = grid->rowCount();
-  auto* value = new QLabel(grid->parentWidget());
+  auto* value = NewLabel(grid->parentWidget());
   value->setObjectName(name);
   value->setMinimumWidth(90);
   value->setWordWrap(true);  // "12km de <a long city name>" must not be cut
   if (caption.size() > kShortCaption) {
-    grid->addWidget(new QLabel(caption, grid->parentWidget()), row++, 0, 1, 2);
+    grid->addWidget(NewLabel(grid->parentWidget(), caption), row++, 0, 1, 2);
   } else if (!caption.isEmpty()) {
-    grid->addWidget(new QLabel(caption, grid->parentWidget()), row, 0);
+    grid->addWidget(NewLabel(grid->parentWidget(), caption), row, 0);
   }
   grid->addWidget(value, row, 1);
   return value;
@@ -62,7 +62,7 @@ TFormPrinc::TFormPrinc(Dialogs& dialogs, std::filesystem::path startDirectory, Q
   ScrollBox1->setWidget(ImageCarte);
   ScrollBox1->setWidgetResizable(false);
   BuildPanels(central);
-  StaticTextInfo = new QLabel(central);
+  StaticTextInfo = NewLabel(central);
   StaticTextInfo->setObjectName("StaticTextInfo");
   BuildMenus();
   Timer1 = new QTimer(this);
