@@ -114,6 +114,36 @@ TEST_F(GpsReceive, BadChecksumsNoiseAndBurstsDecodeNothingAndStayBounded) {
   EXPECT_EQ(FromQString(form_->LtGPSGP3->text()), "49\xB0" "36'00\"N");
 }
 
+// Anyone in radio range writes here. Markup stays text on every label (a rich
+// label would read /dev/zero for ever), and a forged time or altitude never
+// reaches the trace file, which keeps one well-formed line per fix.
+TEST_F(GpsReceive, HostileSentencesShowAsTextAndLeaveTheTraceFileWhole) {
+  Start(kTrameNmea);
+  const std::string markup = "$GPGGA,<img src=/dev/zero>*00";
+  pty_.Write(markup + "\r\n");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return form_->StaticTextInfo->text() == QString::fromStdString(markup); }, 3000));
+  for (const QLabel* label : form_->findChildren<QLabel*>()) {
+    EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->objectName().toStdString();
+  }
+  form_->StaticTextInfo->grab();  // laid out and painted: nothing is fetched
+
+  pty_.Write(Gga("120000", "4936.000", "00607.800", "1200.0"));
+  ASSERT_TRUE(WaitForPoints(1));
+  for (const std::string& forged : {Gga("1200\r\n120001,120001", "4936.000", "00607.800", "1200.0"),
+                                    Gga(std::string("12\0" "0002", 7), "4936.000", "00607.800", "1200.0"),
+                                    Gga("<b>x</b>", "4936.000", "00607.800", "1200.0"),
+                                    Gga("120003", "4936.000", "00607.800", "1e300"),
+                                    Gga("120004", "4936.000", "00607.800", "-9223372036854775808")}) {
+    pty_.Write(forged);
+  }
+  pty_.Write(Gga("120010", "4938.000", "00610.800", "544.5"));
+  ASSERT_TRUE(WaitForPoints(2));
+  EXPECT_EQ(form_->AltGPSGP3->text(), "545");
+  EXPECT_EQ(ReadFile(dir_.path() / "Traces" / "Trace1.gps"),
+            "/Fichier GPS - canal 0\r\n/Heure Heure  Latitude  Longitude  Altitude\r\n"
+            "120010,120010,49\xB0" "38'00\"N,06\xB0" "10'48\"E,545\r\n");
+}
+
 TEST_F(GpsReceive, AprsStationsAppearOnceWithTheirName) {
   Start(kTrameAprs);
   // The TNC prints a header line, then the information line.

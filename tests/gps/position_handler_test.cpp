@@ -67,5 +67,36 @@ TEST(HandlePosition, LandingCrossesAreErasedByTheNextFix) {
   EXPECT_EQ(traces.TraceTable[0].size(), 3u);
 }
 
+// One rounding for the panel, the trace, its file and the landing test: a
+// half metre goes up, and a first fix of 0.4 m counts as on the ground.
+TEST(HandlePosition, AltitudesRoundTheSameWayEverywhere) {
+  testing::TempDir dir;
+  Canvas canvas(400, 300);
+  ProjectionState p;
+  p.Zoom = 100;
+  p.ImageWidth = 400;
+  p.ImageHeight = 300;
+  ComputeViewport(p);
+  ReceiveState receive;
+  Traces traces;
+  ResetTraces(traces, 1);
+  AprsStationTable stations;
+  RedrawState redraw;
+  PlaceTables tables;
+  PositionContext context{receive, traces, stations, canvas, p, redraw, tables, 6.0, 49.5, kTrameNmea, dir.path(), {}};
+  const auto fix = [](double alt) { return DecodedPosition{6.1, 49.6, alt, "120000", ""}; };
+
+  EXPECT_FALSE(HandlePosition(context, fix(0.4)).LgChuteGP3.has_value());
+  const GpsPanelUpdate half = HandlePosition(context, fix(544.5));
+  const GpsPanelUpdate below = HandlePosition(context, fix(-2.5));
+  EXPECT_EQ(std::pair(half.AltGPSGP3, below.AltGPSGP3), std::pair(std::optional<std::string>("545"),
+                                                                  std::optional<std::string>("-3")));
+  EXPECT_EQ(traces.TraceTable[0][1].Alt, 545);
+  EXPECT_EQ(traces.TraceTable[0][2].Alt, -3);
+  const std::string file = testing::ReadFile(traces.TraceFileName);
+  EXPECT_NE(file.find(",545\r\n"), std::string::npos) << file;
+  EXPECT_NE(file.find(",-3\r\n"), std::string::npos) << file;
+}
+
 }  // namespace
 }  // namespace orvex
