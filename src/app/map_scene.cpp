@@ -21,6 +21,7 @@ MapScene MakeMapScene(ProgramState& state, Canvas& canvas, ReliefHooks hooks) {
                        state.matrice);
     relief.repeint = hooks.repaint;
     relief.info = hooks.info;
+    relief.intervalleRepeinte = hooks.repaintInterval;
     DessineRelief(relief);
   };
   return scene;

@@ -144,6 +144,49 @@ TEST_F(GpsReceive, HostileSentencesShowAsTextAndLeaveTheTraceFileWhole) {
             "120010,120010,49\xB0" "38'00\"N,06\xB0" "10'48\"E,545\r\n");
 }
 
+// A fix already waiting when the port opens is handled once start-up has
+// reset the receive state and the traces, not during it (it would be lost).
+TEST_F(GpsReceive, AFixWaitingAtStartUpIsHandledAfterIt) {
+  pty_.Write(Gga("120000", "4936.000", "00607.800", "1200.0"));
+  Start(kTrameNmea);
+  EXPECT_TRUE(form_->State().traces.TraceTable[0].empty());
+  ASSERT_TRUE(WaitForPoints(1));
+  EXPECT_EQ(form_->State().traces.TraceTable[0].size(), 1u);
+}
+
+// A fix read while the tiles are drawn (the repaint lets events through)
+// waits for the end of the redraw: no redraw inside the redraw, no station
+// list freed under it (run under AddressSanitizer), and the map it leaves is
+// exactly a fresh one, centred on the mobile.
+TEST_F(GpsReceive, AFixDuringTheTileRepaintWaitsForTheRedraw) {
+  Start(kTrameNmea);
+  ProgramState& state = form_->State();
+  state.receive.CentrerSurMobile = true;
+  state.display.AffDalles = true;
+  TDalle& grid = state.dalle;
+  grid.NbX = grid.NbY = 80;
+  grid.DLg = grid.DLt = ToFixed(0.004);
+  grid.LgNO = ToFixed(5.95);
+  grid.LtNO = ToFixed(49.75);
+  grid.Alt.assign(80, std::vector<std::int32_t>(80));
+  for (int r = 0; r < 80; ++r) {
+    for (int c = 0; c < 80; ++c) {
+      grid.Alt[r][c] = 200 + 7 * r + 3 * c;
+    }
+  }
+  AddAprsStation(state.stations, "LX1ABC", 6.12, 49.61);
+  form_->TileRepaintInterval = std::chrono::milliseconds(0);
+  pty_.Write(Gga("120000", "4936.000", "00607.800", "1200.0"));
+  form_->RequestRedraw();
+  EXPECT_TRUE(state.traces.TraceTable[0].empty());
+  ASSERT_TRUE(WaitForPoints(1));
+  QTest::qWait(50);
+  EXPECT_NEAR(state.projection.CentreLongitude, 6.13, 1e-9);
+  const QImage after = form_->Picture().copy();
+  form_->RequestRedraw();
+  EXPECT_TRUE(after == form_->Picture());
+}
+
 TEST_F(GpsReceive, AprsStationsAppearOnceWithTheirName) {
   Start(kTrameAprs);
   // The TNC prints a header line, then the information line.

@@ -34,7 +34,9 @@ void TFormDebug::AddLine(const std::string& line) {
   ListBoxDebug->addItem(Utf8ToQString(line));
   ListBoxDebug->scrollToBottom();
   repaint();
-  QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  // Shown now, but the serial line waits: its handler must not run before
+  // start-up has reset the receive state.
+  QApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::ExcludeSocketNotifiers);
 }
 
 }  // namespace orvex

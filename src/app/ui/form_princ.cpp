@@ -196,6 +196,9 @@ void TFormPrinc::CloseStartupWindow() {
 }
 
 bool TFormPrinc::FormCreate() {
+  // Nothing that draws or touches the receive state runs before start-up has
+  // set them up: a fix already waiting on the line is handled afterwards.
+  const RedrawGate::Hold startingUp(gate_);
   formDebug_ = std::make_unique<TFormDebug>();
   formDebug_->show();
   AddProgress("Liste de démarrage :");
@@ -223,9 +226,10 @@ bool TFormPrinc::FormCreate() {
   AddProgress("Port série initialisé");
   ResetReceiveState(state_);
   EtatMenusVectoriels();
-  RequestRedraw();
+  Redraw();
   CloseStartupWindow();
   Timer1->start();
+  ScheduleWaitingWork();
   return true;
 }
 
@@ -234,7 +238,8 @@ MapScene TFormPrinc::Scene() {
                        ImageCarte->repaint();
                        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
                      },
-                     [this](const std::string& text) { StaticTextInfo->setText(Utf8ToQString(text)); }};
+                     [this](const std::string& text) { StaticTextInfo->setText(Utf8ToQString(text)); },
+                     TileRepaintInterval};
   MapScene scene = MakeMapScene(state_, canvas_, std::move(relief));
   scene.zoomLabel = [this](std::int32_t zoom) { ZoomGP1->setText(QString::number(zoom)); };
   scene.pointerLabels = [this] { pointerHandlers_->RefreshPointerLabels(); };
@@ -242,18 +247,60 @@ MapScene TFormPrinc::Scene() {
 }
 
 void TFormPrinc::RequestRedraw() {
+  if (gate_.Defer(DrawingWork::Redraw)) {
+    return;
+  }
+  {
+    const RedrawGate::Hold drawing(gate_);
+    Redraw();
+  }
+  ScheduleWaitingWork();
+}
+
+void TFormPrinc::Redraw() {
   MapScene scene = Scene();
   orvex::RequestRedraw(scene);
   ImageCarte->update();
 }
 
-void TFormPrinc::Timer1Timer() {
-  MapScene scene = Scene();
-  const bool drawn = state_.redraw.RedrawCountdown == 1;
-  MainTimerTick(scene, false, [this] { pointerHandlers_->ShowPointerAltitude(); });
-  if (drawn) {
-    ImageCarte->update();
+void TFormPrinc::ScheduleWaitingWork() {
+  if (gate_.Waiting()) {
+    QTimer::singleShot(0, this, &TFormPrinc::RunWaitingWork);
   }
+}
+
+// From the event loop, never from inside a drawing: a drawing under way
+// keeps the work waiting and schedules it again when it ends.
+void TFormPrinc::RunWaitingWork() {
+  while (const std::optional<DrawingWork> work = gate_.TakeNext()) {
+    switch (*work) {
+      case DrawingWork::Receive:
+        MSComm1Comm();
+        break;
+      case DrawingWork::Tick:
+        Timer1Timer();
+        break;
+      case DrawingWork::Redraw:
+        RequestRedraw();
+        break;
+    }
+  }
+}
+
+void TFormPrinc::Timer1Timer() {
+  if (gate_.Defer(DrawingWork::Tick)) {
+    return;
+  }
+  {
+    const RedrawGate::Hold drawing(gate_);
+    MapScene scene = Scene();
+    const bool drawn = state_.redraw.RedrawCountdown == 1;
+    MainTimerTick(scene, false, [this] { pointerHandlers_->ShowPointerAltitude(); });
+    if (drawn) {
+      ImageCarte->update();
+    }
+  }
+  ScheduleWaitingWork();
 }
 
 void TFormPrinc::OpenGpsPort() {

@@ -16,7 +16,9 @@
 #include "app/program_state.h"
 #include "gps/ms_comm.h"
 #include "mapview/canvas.h"
+#include "mapview/redraw_gate.h"
 #include "platform/dialogs.h"
+#include "terrain/view/scene_relief.h"
 
 namespace orvex {
 
@@ -38,13 +40,17 @@ class TFormPrinc : public QMainWindow {
   const QImage& Picture() const { return canvas_.Image(); }
   Canvas& MapCanvas() { return canvas_; }
 
-  // Every change that affects the picture ends here.
+  // Every change that affects the picture ends here. Asked while something is
+  // being drawn, the redraw waits until that drawing ends.
   void RequestRedraw();
   // The window's redraw scene, for handlers that only prepare the view.
   MapScene CurrentScene() { return Scene(); }
   Dialogs& UserDialogs() { return dialogs_; }
   // The pointer, keyboard and navigation handlers.
   PointerHandlers& Pointer() { return *pointerHandlers_; }
+
+  // How often the tiles being drawn are shown (and pending events let run).
+  std::chrono::milliseconds TileRepaintInterval = kIntervalleRepeinte;
 
   // Widgets named as the program's handlers know them.
   QScrollArea* ScrollBox1 = nullptr;
@@ -106,6 +112,7 @@ class TFormPrinc : public QMainWindow {
   void BuildTerrainMenu();
   void Filtragedeniveau1Click();
   void MSComm1Comm();
+  void ReceiveAndHandle();
   void ApplyGpsPanel(const GpsPanelUpdate& update);
   void LirefichierGPS1Click();
   void DessinerUnTraceClick();
@@ -113,12 +120,18 @@ class TFormPrinc : public QMainWindow {
   void Lirefichiertrac1Click();
   void MSComm1DeviceLost();
   MapScene Scene();
+  // The redraw itself, for callers that already hold the gate.
+  void Redraw();
+  // Runs, once the current drawing has ended, the work that waited for it.
+  void ScheduleWaitingWork();
+  void RunWaitingWork();
 
   Dialogs& dialogs_;
   std::filesystem::path startDirectory_;
   ProgramState state_;
   Canvas canvas_;
   QSize rememberedPictureSize_;
+  RedrawGate gate_;
   std::unique_ptr<TFormDebug> formDebug_;
   std::unique_ptr<PointerHandlers> pointerHandlers_;
 };
