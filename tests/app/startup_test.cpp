@@ -1,9 +1,14 @@
 // Start-up in-process: the real main window over a directory written by the
 // test, with scripted dialogs recording every message.
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
+#include "app/startup.h"
 #include "app/ui/form_princ.h"
 #include "database/channel_file.h"
+#include "platform/cp1252.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
 
@@ -58,6 +63,84 @@ TEST(Startup, LevelCurvesShowTheTileFabricationEntries) {
   TFormPrinc form(dialogs, dir.path());
   ASSERT_TRUE(form.FormCreate());
   EXPECT_TRUE(form.Fabriquerdalledesniveaux1->isVisible());
+}
+
+// A Windows-1252 ORVEX.INI, found whatever the case of its name, names the
+// region "Isère": a folder named in UTF-8, in raw Windows-1252 or in other
+// cases is found; the region list holds Windows-1252 names; standard error
+// and the message of a missing region are valid UTF-8.
+TEST(Startup, RegionNamedWithAccentsInEitherEncoding) {
+  const struct {
+    const char* ini;
+    const char* folder;  // nullptr: no such region
+    std::string listed;  // the region list's name for it
+    const char* echoed;  // in the progress lines on standard error
+  } cases[] = {{"ORVEX.INI", "Is\xC3\xA8re", "Is\xE8re", "/LIEUX/Isère"},
+               {"Orvex.ini", "Is\xE8re", "Is\xE8re", "/LIEUX/Isère"},
+               {"orvex.INI", "IS\xC3\x88RE", "IS\xC8RE", "/LIEUX/ISÈRE"},
+               {"ORVEX.INI", nullptr, "", ""}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.ini + std::string(" ") + (c.folder ? c.folder : "none"));
+    TempDir dir;
+    std::string configuration = ConfigurationText();
+    configuration.replace(configuration.find("=Test"), 5, "=Is\xE8re");
+    WriteBase(dir, configuration);
+    std::filesystem::rename(dir.path() / "ORVEX.INI", dir.path() / c.ini);
+    if (c.folder != nullptr) {
+      dir.Write(std::string("LIEUX/") + c.folder + "/VILLES/v.dat", "49.6,6.1,Ville\r\n");
+    }
+    ScriptedDialogs dialogs;
+    TFormPrinc form(dialogs, dir.path());
+    ::testing::internal::CaptureStderr();
+    const bool started = form.FormCreate();
+    const std::string echoed = ::testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(IsValidUtf8(echoed));
+    EXPECT_NE(echoed.find(c.echoed), std::string::npos) << echoed;
+    if (c.folder == nullptr) {
+      EXPECT_FALSE(started);
+      ASSERT_EQ(dialogs.messages.size(), 1u);
+      EXPECT_NE(dialogs.messages[0].text.find("/LIEUX/Isère. Ce répertoire n'existe pas."), std::string::npos)
+          << dialogs.messages[0].text;
+      continue;
+    }
+    ASSERT_TRUE(started);
+    const Directories& directories = form.State().directories;
+    EXPECT_EQ(directories.ListeRegions.at(directories.IndexRegion), c.listed);
+    EXPECT_EQ(form.State().tables.TableVilles.NbFichiers(), 1);
+  }
+}
+
+// An installed tree (owned by root, read-only to the user) works like one in
+// the home directory: started as `nobody`, the region list still holds the
+// regions. Run in a child process, which alone gives up root.
+TEST(Startup, RegionListOfATreeTheUserCannotWrite) {
+  if (::geteuid() != 0) {
+    GTEST_SKIP() << "needs root, to start as nobody on a tree owned by root";
+  }
+  TempDir dir;
+  WriteBase(dir);
+  std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_all | std::filesystem::perms::group_read |
+                                               std::filesystem::perms::group_exec |
+                                               std::filesystem::perms::others_read |
+                                               std::filesystem::perms::others_exec);
+  const pid_t child = ::fork();
+  ASSERT_NE(child, -1);
+  if (child == 0) {
+    constexpr uid_t kNobody = 65534;
+    if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) {
+      ::_exit(100);
+    }
+    ProgramState state;
+    StderrDialogs dialogs;
+    StartupContext context{dialogs, {}, {}, {}};
+    const bool started = ReadConfiguration(state, dir.path(), context) == StartupOutcome::Continue &&
+                         ReadRegionData(state, context) == StartupOutcome::Continue;
+    ::_exit(started ? static_cast<int>(state.directories.ListeRegions.size()) : 101);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 2);  // "test" and "Autre"
 }
 
 // Every way start-up stops: the message shown (its kind and text, or the

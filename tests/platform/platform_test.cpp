@@ -44,7 +44,12 @@ TEST(Paths, ResolveEachComponentWithoutRegardToCase) {
   dir.Write("Dalles/Alpes.DAT", "");
   dir.MakeDir("DALLES");
   dir.MakeDir("lieux/Alpes");
+  dir.MakeDir("lieux/Is\xC3\xA8re");  // UTF-8, as this platform names it
+  dir.MakeDir("lieux/Vend\xE9" "e");   // raw Windows-1252, copied from old media
+  // Names asked for are Windows-1252, as ORVEX.INI and the data files hold them.
   const TextPair cases[] = {
+      {"lieux/IS\xC8RE", "lieux/Is\xC3\xA8re"},      {"lieux/Is\xE8re", "lieux/Is\xC3\xA8re"},
+      {"LIEUX/vend\xC9" "E", "lieux/Vend\xE9" "e"},  {"lieux/Dr\xF4me", "lieux/Dr\xC3\xB4me"},  // missing: UTF-8
       {"Dalles/alpes.dat", "Dalles/Alpes.DAT"}, {"DALLES", "DALLES"},  // an exact match wins
       {"LIEUX/alpes", "lieux/Alpes"},           {"lieux\\ALPES\\", "lieux/Alpes"},
       {"lieux\\ALPES\\Absent\\F.txt", "lieux/Alpes/Absent/F.txt"},  // missing components kept as written
@@ -59,6 +64,20 @@ TEST(Paths, ResolveEachComponentWithoutRegardToCase) {
   }
   const std::string either = FindEntry(dir.path(), "dalles");
   EXPECT_TRUE(either == "Dalles" || either == "DALLES") << either;
+
+  // Listings name entries in Windows-1252 and keep the name to open; messages
+  // show any of them as valid UTF-8.
+  std::vector<std::pair<std::string, std::string>> names;
+  for (const DirectoryEntry& entry : ListeRepertoire(dir.path() / "lieux")) {
+    names.emplace_back(entry.name, entry.diskName);
+  }
+  std::sort(names.begin() + 2, names.end());
+  EXPECT_EQ(names, (decltype(names){{".", "."},
+                                    {"..", ".."},
+                                    {"Alpes", "Alpes"},
+                                    {"Is\xE8re", "Is\xC3\xA8re"},
+                                    {"Vend\xE9" "e", "Vend\xE9" "e"}}));
+  EXPECT_EQ(PathText(std::filesystem::path("/lieux/Vend\xE9" "e/Is\xC3\xA8re")), "/lieux/Vendée/Isère");
 }
 
 TEST(ListeRepertoire, DotEntriesFirstHiddenLeftOutAttributesAndLimit) {
