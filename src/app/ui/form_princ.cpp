@@ -97,6 +97,7 @@ void TFormPrinc::BuildPanels(QWidget* central) {
   AzGP2 = AddRow(g2, QStringLiteral("Azimut :"), "AzGP2");
   DistGP2 = AddRow(g2, QStringLiteral("Distance :"), "DistGP2");
   DistTotGP2 = AddRow(g2, QStringLiteral("Cumul distance :"), "DistTotGP2");
+  AddRow(g2, QString::fromUtf8("Relèvement :"), "RelGP2");  // no operation writes its value
 
   GroupBox3 = MakeGroup(central, QStringLiteral("Données GPS "), "GroupBox3");
   auto* g3 = static_cast<QGridLayout*>(GroupBox3->layout());
@@ -106,8 +107,8 @@ void TFormPrinc::BuildPanels(QWidget* central) {
   LocalGPSGP3 = AddRow(g3, QStringLiteral("Loc:"), "LocalGPSGP3");
   DistGPSGP3 = AddRow(g3, QStringLiteral("Dist. :"), "DistGPSGP3");
   NbPGpsGP3 = AddRow(g3, QStringLiteral("Nombre de points :"), "NbPGpsGP3");
-  LgChuteGP3 = AddRow(g3, QStringLiteral("Chute :"), "LgChuteGP3");
-  LtChuteGP3 = AddRow(g3, QString(), "LtChuteGP3");
+  LgChuteGP3 = AddRow(g3, QStringLiteral("Longitude chute :"), "LgChuteGP3");
+  LtChuteGP3 = AddRow(g3, QStringLiteral("Latitude chute :"), "LtChuteGP3");
   LabelFichier = AddRow(g3, QStringLiteral("Fichier :"), "LabelFichier");
 }
 

@@ -66,7 +66,10 @@ TFormFiltre::TFormFiltre(DisplayOptions& display, std::function<void()> redessin
   colonne->addWidget(Checklie);
   colonne->addWidget(BoutonOk, 0, Qt::AlignHCenter);
 
-  Affiche({PositionBarre(display_.FiltreMin), PositionBarre(display_.FiltreMax)});
+  // Made afresh at each use: the bars open at their ends and both labels at
+  // 0, whatever the thresholds; opening changes none of them.
+  Affiche({kSeuilBarreMin, kSeuilBarreMax});
+  LabelSeuilMaxi->setText(TexteAltitude(kSeuilBarreMin));
   connect(TrackBarSeuilMini, &QSlider::valueChanged, this, &TFormFiltre::TrackBarSeuilMiniChange);
   connect(TrackBarSeuilmaxi, &QSlider::valueChanged, this, &TFormFiltre::TrackBarSeuilmaxiChange);
   connect(BoutonOk, &QPushButton::clicked, this, &QDialog::accept);
