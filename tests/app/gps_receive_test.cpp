@@ -63,6 +63,7 @@ class GpsReceive : public ::testing::Test {
 
 TEST_F(GpsReceive, SentencesInPiecesFillThePanelTheTraceFileAndThePath) {
   Start(kTrameNmea);
+  form_->State().receive.AvertirTrame = true;  // a beep for each decoded sentence
   const std::string first = Gga("120000", "4936.000", "00607.800", "1200.0");
   pty_.Write(first.substr(0, 4));  // cut inside the header
   QTest::qWait(50);
@@ -74,6 +75,8 @@ TEST_F(GpsReceive, SentencesInPiecesFillThePanelTheTraceFileAndThePath) {
   EXPECT_EQ(FromQString(form_->LtGPSGP3->text()), "49\xB0" "38'00\"N");
   EXPECT_EQ(form_->AltGPSGP3->text(), "1000");
   EXPECT_EQ(FromQString(form_->LocalGPSGP3->text()), "5km de Luxembourg");
+  EXPECT_EQ(form_->DistGPSGP3->text(), "20km");  // from the observer at 6.0 E 49.5 N
+  EXPECT_EQ(dialogs_.beeps, 2);
   EXPECT_EQ(form_->LabelFichier->text(), "Trace1.gps");
   EXPECT_FALSE(form_->LgChuteGP3->text().isEmpty());
 
@@ -112,6 +115,11 @@ TEST_F(GpsReceive, BadChecksumsNoiseAndBurstsDecodeNothingAndStayBounded) {
   pty_.Write(Gga("120000", "4936.000", "00607.800", "1200.0"));
   ASSERT_TRUE(WaitForPoints(1));
   EXPECT_EQ(FromQString(form_->LtGPSGP3->text()), "49\xB0" "36'00\"N");
+  EXPECT_EQ(dialogs_.beeps, 0);  // not asked for
+
+  // "Quitter" lets the line go before the window closes.
+  form_->Quitter1->trigger();
+  EXPECT_FALSE(form_->MSComm1.PortOpen());
 }
 
 // Anyone in radio range writes here. Markup stays text on every label (a rich
@@ -194,6 +202,10 @@ TEST_F(GpsReceive, AprsStationsAppearOnceWithTheirName) {
   pty_.Write("LX1ABC-9>APRS,WIDE2-1:\r\n!4940.00N/00610.00E>moved\r\n");
   ASSERT_TRUE(QTest::qWaitFor([&] { return form_->State().stations.size() == 1; }, 3000));
   QTest::qWait(100);
+  // Drawn on receipt, without a redraw: a yellow cross and the name.
+  const ScreenPoint at = GeoToScreen(form_->State().projection, 6.13, 49.6, 0);
+  EXPECT_EQ(form_->Picture().pixel(at.x + 6, at.y), qRgb(255, 255, 0));
+  EXPECT_EQ(form_->Picture().pixel(at.x, at.y - 6), qRgb(255, 255, 0));
   ASSERT_EQ(form_->State().stations[0].size(), 1u);
   EXPECT_EQ(form_->State().stations[0][0].Name, "LX1ABC");
   EXPECT_EQ(form_->State().stations[0][0].Points[0].second, ToFixed(49.6));

@@ -53,6 +53,34 @@ TEST(Startup, ReadsTheRegionRelaysAndChannels) {
   EXPECT_EQ(state.directories.ListeRegions.at(state.directories.IndexRegion), "test");
   EXPECT_FALSE(state.FabricationDallesPossible);
   EXPECT_FALSE(form.Fabriquerdalledesniveaux1->isVisible());
+
+  // The state start-up leaves: the configured view, the display flags, no
+  // trace, and the panels' captions.
+  const ProjectionState& p = state.projection;
+  EXPECT_EQ(std::tuple(p.Zoom, p.CentreLongitude, p.CentreLatitude, p.GlobeRadius), std::tuple(600, 6.1, 49.6, 48000.0));
+  EXPECT_EQ(std::tuple(p.Spherical, p.NoRotation, p.GroundView, p.BackgroundActive),
+            std::tuple(false, true, true, false));
+  const DisplayOptions& d = state.display;
+  EXPECT_EQ(std::tuple(d.AffichePays, d.AfficheVilles, d.AfficheStructures, d.AfficheNiveaux, d.CourbeCouleur,
+                       d.PolygonesPleins, d.AffichageContinu),
+            std::tuple(true, true, true, true, true, true, true));
+  EXPECT_EQ(std::tuple(d.AfficheRelais, d.AfficheOM, d.Courbe1erPlan, d.AffDalles, d.GridShown, d.ModeOmbre),
+            std::tuple(false, false, false, false, false, false));
+  EXPECT_EQ(std::pair(d.FiltreMin, d.FiltreMax), std::pair(0, 10000));
+  EXPECT_EQ(state.traces.TraceTable.size(), 3u);
+  EXPECT_EQ(std::tuple(state.traces.CurrentChannel, state.traces.TracePointCount, state.receive.DropPoint.Longitude),
+            std::tuple(0, 0, 0.0));
+  EXPECT_EQ(form.ZoomGP1->text(), "600");
+  QStringList captions;
+  for (const QGroupBox* group : {form.GroupBox2, form.GroupBox3}) {
+    for (const QLabel* label : group->findChildren<QLabel*>()) {
+      captions << group->title() + label->text();
+    }
+  }
+  for (const char* caption : {"Lignage Relèvement :", "Données GPS Longitude chute :",
+                              "Données GPS Latitude chute :"}) {
+    EXPECT_TRUE(captions.contains(QString::fromUtf8(caption))) << caption;
+  }
 }
 
 TEST(Startup, LevelCurvesShowTheTileFabricationEntries) {

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+
 #include <algorithm>
 #include <string>
 #include <string_view>
@@ -9,6 +13,7 @@
 #include "platform/cp1252.h"
 #include "platform/directory_listing.h"
 #include "platform/paths.h"
+#include "platform/ui/qt_dialogs.h"
 #include "support/temp_dir.h"
 
 namespace orvex {
@@ -37,6 +42,26 @@ TEST(Cp1252, ConvertsBothWaysAndMarksWhatItCannotHold) {
   for (const auto& [utf8, cp1252] : unmappable) {
     EXPECT_EQ(Utf8ToCp1252(utf8), cp1252) << utf8;
   }
+  const std::pair<std::string_view, bool> validity[] = {
+      {"Is\xC3\xA8re", true}, {"\xF0\x9F\x98\x80", true}, {"Is\xE8re", false}, {"\xC3", false},
+      {"\xC0\xAF", false} /* overlong "/" */, {"\xED\xA0\x80", false} /* surrogate */, {"\xF4\x90\x80\x80", false}};
+  for (const auto& [bytes, valid] : validity) {
+    EXPECT_EQ(IsValidUtf8(bytes), valid) << bytes;
+    EXPECT_TRUE(IsValidUtf8(BytesToUtf8(bytes))) << bytes;
+  }
+}
+
+// Message boxes show their text as it is, markup included.
+TEST(QtDialogs, MessagesArePlainText) {
+  QtDialogs dialogs;
+  QTimer::singleShot(0, [] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->textFormat(), Qt::PlainText);
+    EXPECT_EQ(box->text(), QStringLiteral("<b>Isère</b>"));
+    box->accept();
+  });
+  dialogs.Message(MessageKind::Warning, "<b>Isère</b>");
 }
 
 TEST(Paths, ResolveEachComponentWithoutRegardToCase) {
