@@ -8,22 +8,11 @@
 #include "gps/receive_buffer.h"
 #include "gps/trace_layers.h"
 #include "mapview/redraw.h"
+#include "support/map_picture.h"
 #include "support/temp_dir.h"
 
 namespace orvex {
 namespace {
-
-TEST(PredictDropPoint, ExtendsThePathToAltitudeZero) {
-  // Descending 1000 m per 0.01 degree east: ground reached 0.02 degree further.
-  const GeoPosition drop = PredictDropPoint({6.00, 49.5}, 3000, {6.01, 49.5}, 2000);
-  EXPECT_NEAR(drop.Longitude, 6.03, 1e-12);
-  EXPECT_NEAR(drop.Latitude, 49.5, 1e-12);
-  // Level flight keeps the previous point; a first fix (previous 0,0,0) gives 0,0.
-  EXPECT_DOUBLE_EQ(PredictDropPoint({6.0, 49.5}, 800, {6.1, 49.6}, 800).Longitude, 6.0);
-  const GeoPosition first = PredictDropPoint({}, 0, {6.1, 49.6}, 800);
-  EXPECT_EQ(first.Longitude, 0);
-  EXPECT_EQ(first.Latitude, 0);
-}
 
 TEST(NearestCityText, FirstOfEqualDistancesAndNoneWithoutCities) {
   TTableVilles villes;
@@ -41,13 +30,7 @@ TEST(NearestCityText, FirstOfEqualDistancesAndNoneWithoutCities) {
 TEST(HandlePosition, LandingCrossesAreErasedByTheNextFix) {
   testing::TempDir dir;
   Canvas canvas(400, 300);
-  ProjectionState p;
-  p.Zoom = 1000;
-  p.ImageWidth = 400;
-  p.ImageHeight = 300;
-  p.CentreLongitude = 6.1;
-  p.CentreLatitude = 49.6;
-  ComputeViewport(p);
+  ProjectionState p = testing::View(1000, 6.1, 49.6, 400, 300);
   ReceiveState receive;
   Traces traces;
   ResetTraces(traces, 1);
@@ -83,42 +66,12 @@ TEST(HandlePosition, LandingCrossesAreErasedByTheNextFix) {
     }
   }
   ASSERT_EQ(drops.size(), 3u);
-  EXPECT_NEAR(drops[0].Longitude, 6.15, 1e-3);
+  EXPECT_NEAR(drops[0].Longitude, 6.15, 1e-3);  // the path carried on down to the ground
   EXPECT_NEAR(drops[2].Longitude, 6.12, 1e-3);
   EXPECT_EQ(std::vector<bool>({crossShown(drops[0]), crossShown(drops[1]), crossShown(drops[2])}),
             std::vector<bool>({false, false, true}));
   EXPECT_EQ(traces.TraceTable[0].size(), 4u);
-}
-
-// One rounding for the panel, the trace, its file and the landing test: a
-// half metre goes up, and a first fix of 0.4 m counts as on the ground.
-TEST(HandlePosition, AltitudesRoundTheSameWayEverywhere) {
-  testing::TempDir dir;
-  Canvas canvas(400, 300);
-  ProjectionState p;
-  p.Zoom = 100;
-  p.ImageWidth = 400;
-  p.ImageHeight = 300;
-  ComputeViewport(p);
-  ReceiveState receive;
-  Traces traces;
-  ResetTraces(traces, 1);
-  AprsStationTable stations;
-  RedrawState redraw;
-  PlaceTables tables;
-  PositionContext context{receive, traces, stations, canvas, p, redraw, tables, 6.0, 49.5, kTrameNmea, dir.path(), {}};
-  const auto fix = [](double alt) { return DecodedPosition{6.1, 49.6, alt, "120000", ""}; };
-
-  EXPECT_FALSE(HandlePosition(context, fix(0.4)).LgChuteGP3.has_value());
-  const GpsPanelUpdate half = HandlePosition(context, fix(544.5));
-  const GpsPanelUpdate below = HandlePosition(context, fix(-2.5));
-  EXPECT_EQ(std::pair(half.AltGPSGP3, below.AltGPSGP3), std::pair(std::optional<std::string>("545"),
-                                                                  std::optional<std::string>("-3")));
-  EXPECT_EQ(traces.TraceTable[0][1].Alt, 545);
-  EXPECT_EQ(traces.TraceTable[0][2].Alt, -3);
-  const std::string file = testing::ReadFile(traces.TraceFileName);
-  EXPECT_NE(file.find(",545\r\n"), std::string::npos) << file;
-  EXPECT_NE(file.find(",-3\r\n"), std::string::npos) << file;
+  EXPECT_DOUBLE_EQ(PredictDropPoint({6.0, 49.5}, 800, {6.1, 49.6}, 800).Longitude, 6.0);  // level: no descent
 }
 
 }  // namespace

@@ -28,6 +28,7 @@ PlaceTables OneOfEach() {
   }
   tables.TableStructures.Fichiers.push_back({"STRUCT.DAT", {structure}});
   tables.TableOM.Fichiers.push_back({"OM.DAT", {TOM{ToFixed(5.7), ToFixed(49.6), 0, "F1ABC"}}});
+  tables.TableRelais.push_back(TRelais{"LX0ABC", "JN39BM", "Relais", "R1", "0", "430.000"});  // 6.125 E 49.52 N
   return tables;
 }
 
@@ -62,15 +63,19 @@ struct Redrawn {
 };
 
 TEST(LayerThresholds, LayersAppearAboveTheirZoom) {
-  struct Case { std::int32_t zoom; bool city; bool structure; bool radioAmateur; };
+  struct Case { std::int32_t zoom; bool city; bool structure; bool radioAmateur; bool repeater; };
   const PlaceTables tables = OneOfEach();
   DisplayOptions display;
   display.AffichePays = false;
-  display.AfficheOM = true;
-  for (const Case& c : {Case{20, false, false, false}, {21, true, false, false}, {200, true, false, false},
-                        {201, true, true, true}}) {
+  display.AfficheOM = display.AfficheRelais = true;
+  for (const Case& c : {Case{20, false, false, false, false}, {21, true, false, false, false},
+                        {30, true, false, false, false}, {31, true, false, false, true}, {200, true, false, false, true},
+                        {201, true, true, true, true}}) {
     const Redrawn r(c.zoom, tables, display);
     const ScreenPoint om = FixedToScreen(r.p, ToFixed(5.7), ToFixed(49.6), 0);
+    const ScreenPoint repeater = GeoToScreen(r.p, 6.125, 49.52, 0);
+    EXPECT_EQ(CountColour(r.canvas, kWhite, QRect(repeater.x - 8, repeater.y - 8, 17, 17)) > 0, c.repeater)
+        << "zoom " << c.zoom;
     EXPECT_EQ(CountColour(r.canvas, 0x000099) > 0, c.city) << "zoom " << c.zoom;  // city fill
     EXPECT_EQ(CountColour(r.canvas, 0x00FFFF) > 0, c.structure) << "zoom " << c.zoom;
     EXPECT_EQ(CountColour(r.canvas, 0xFFFFFF, QRect(om.x - 11, om.y - 11, 23, 23)) > 0, c.radioAmateur)
@@ -85,62 +90,39 @@ TEST(LayerThresholds, LocatorGridOnTheSubSquareEdgesAboveZoom200) {
   display.GridShown = true;
   for (const std::int32_t zoom : {200, 201, 600}) {
     const Redrawn r(zoom, {}, display);
-    const bool shown = zoom > 200;
-    EXPECT_EQ(r.GridNear(kLon + 1.0 / 12, kLat + 0.02) > 0, shown) << zoom;  // a meridian of the grid
-    EXPECT_EQ(r.GridNear(kLon - 2.0 / 12, kLat - 0.02) > 0, shown) << zoom;
-    EXPECT_EQ(r.GridNear(kLon + 0.04, kLat + 1.0 / 24) > 0, shown) << zoom;  // a parallel of the grid
-    EXPECT_EQ(r.GridNear(kLon - 0.04, kLat - 2.0 / 24) > 0, shown) << zoom;
-    EXPECT_EQ(r.GridNear(kLon + 1.0 / 24, kLat + 1.0 / 48), 0) << zoom;  // inside a sub-square
-    EXPECT_EQ(r.GridNear(kLon - 1.0 / 24, kLat - 1.0 / 48), 0) << zoom;
+    const std::vector<bool> found = {r.GridNear(kLon + 1.0 / 12, kLat + 0.02) > 0,  // meridians of the grid
+                                     r.GridNear(kLon - 2.0 / 12, kLat - 0.02) > 0,
+                                     r.GridNear(kLon + 0.04, kLat + 1.0 / 24) > 0,  // parallels
+                                     r.GridNear(kLon - 0.04, kLat - 2.0 / 24) > 0,
+                                     r.GridNear(kLon + 1.0 / 24, kLat + 1.0 / 48) > 0};  // inside a sub-square
+    EXPECT_EQ(found, std::vector<bool>({zoom > 200, zoom > 200, zoom > 200, zoom > 200, false})) << zoom;
   }
 }
 
-TEST(LayerThresholds, RepeatersAboveZoom30) {
-  PlaceTables tables;
-  tables.TableRelais.push_back(TRelais{"LX0ABC", "JN39BM", "Relais", "R1", "0", "430.000"});
-  DisplayOptions display;
-  display.AffichePays = false;
-  for (const std::int32_t zoom : {30, 31}) {
-    const Redrawn r(zoom, tables, display, [](DisplayOptions& d, ProjectionState&) { d.AfficheRelais = true; });
-    EXPECT_EQ(CountColour(r.canvas, kWhite, QRect(0, 0, 400, 250)) > 0, zoom > 30) << zoom;
-  }
-}
-
-// A background map replaces the outlines; the scale bar is a plane-view thing.
-TEST(LayerThresholds, OutlinesNotOverABackgroundScaleBarNotOnTheGlobe) {
+// A background map replaces the outlines (the globe bends them out of the
+// area looked at); the scale bar is a plane-view thing; the relief goes
+// behind the vector layers or in front of them.
+TEST(LayerThresholds, OutlinesScaleBarAndReliefByMode) {
   PlaceTables tables;
   tables.TableContours.Fichiers.push_back(
       {"F.DAT", {{ToFixed(5.5), ToFixed(49.7)}, {ToFixed(6.5), ToFixed(49.7)}, {0, 0}}});
-  const QRect outlineArea(0, 0, 400, 200);
-  const QRect scaleBarArea(25, 260, 110, 20);
-  const struct {
-    const char* what;
-    bool background;
-    bool globe;
-    int outline;  // -1: not looked at (the globe bends it out of the area)
-    bool scaleBar;
-  } cases[] = {{"plane view", false, false, 1, true},
-               {"background map", true, false, 0, true},
-               {"globe", false, true, -1, false}};
-  for (const auto& c : cases) {
-    const Redrawn r(100, tables, {}, [&c](DisplayOptions&, ProjectionState& p) {
-      p.BackgroundActive = c.background;
-      p.Spherical = c.globe;
+  const std::vector<std::string> behind = {"relief", "live trace", "drawn trace"};
+  const std::vector<std::string> inFront = {"live trace", "drawn trace", "relief"};
+  const std::tuple<bool, bool, bool, bool, bool, std::vector<std::string>> cases[] = {
+      // background, globe, Courbe1erPlan; outline and scale bar seen; layer order
+      {false, false, false, true, true, behind},
+      {true, false, true, false, true, inFront},
+      {false, true, false, false, false, behind}};
+  for (const auto& [background, globe, front, outline, scaleBar, order] : cases) {
+    const Redrawn r(100, tables, {}, [&](DisplayOptions& d, ProjectionState& p) {
+      p.BackgroundActive = background;
+      p.Spherical = globe;
+      d.Courbe1erPlan = front;
     });
-    if (c.outline >= 0) {
-      EXPECT_EQ(CountColour(r.canvas, kWhite, outlineArea) > 0, c.outline == 1) << c.what;
-    }
-    EXPECT_EQ(CountColour(r.canvas, kWhite, scaleBarArea) > 0, c.scaleBar) << c.what;
-  }
-}
-
-TEST(LayerThresholds, ReliefBehindOrInFrontOfTheVectorLayers) {
-  for (const bool inFront : {false, true}) {
-    const Redrawn r(100, {}, {}, [inFront](DisplayOptions& d, ProjectionState&) { d.Courbe1erPlan = inFront; });
-    const std::vector<std::string> expected =
-        inFront ? std::vector<std::string>{"live trace", "drawn trace", "relief"}
-                : std::vector<std::string>{"relief", "live trace", "drawn trace"};
-    EXPECT_EQ(r.order, expected) << inFront;
+    const bool outlineSeen = !globe && CountColour(r.canvas, kWhite, QRect(0, 0, 400, 200)) > 0;
+    EXPECT_EQ(std::tuple(outlineSeen, CountColour(r.canvas, kWhite, QRect(25, 260, 110, 20)) > 0, r.order),
+              std::tuple(outline, scaleBar, order))
+        << background << globe;
   }
 }
 
