@@ -5,10 +5,12 @@
 #include <QImageWriter>
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 
 #include "app/map_scene.h"
 #include "app/render_options.h"
 #include "app/startup.h"
+#include "images/background_image.h"
 #include "platform/dialogs.h"
 
 namespace {
@@ -31,6 +33,31 @@ void ApplyOptions(const orvex::RenderOptions& options, orvex::ProgramState& stat
     orvex::ToggleProjection(p);
   }
   state.display.GridShown = options.grid;
+}
+
+// The scanned map as the program shows it once loaded; false after the
+// program's message when the picture or its correspondence is unusable.
+bool LayBackground(const std::string& file, orvex::ProgramState& state, orvex::Canvas& canvas) {
+  std::string message;
+  std::optional<QImage> picture = orvex::LitImageCarte(file, message);
+  if (!picture) {
+    orvex::EchoLine(message);
+    return false;
+  }
+  orvex::PoseImageFond(state.fond, state.projection, std::move(*picture), file, state.PourcentApplique);
+  switch (orvex::ChargeCorrespondance(state.fond, state.projection, message)) {
+    case orvex::EtatCorrespondance::Appliquee:
+      canvas.SetSize(state.fond.Shown.width(), state.fond.Shown.height());
+      return true;
+    case orvex::EtatCorrespondance::Absente:
+      orvex::EchoLine("Le fichier de correspondance " + message + " de l'image n'existe pas.");
+      return false;
+    case orvex::EtatCorrespondance::Illisible:
+    case orvex::EtatCorrespondance::Inutilisable:
+      orvex::EchoLine(message);
+      return false;
+  }
+  return false;
 }
 
 }  // namespace
@@ -75,6 +102,9 @@ int main(int argc, char** argv) {
   ApplyOptions(options, state);
 
   orvex::Canvas canvas(options.width, options.height);
+  if (!options.background.empty() && !LayBackground(options.background, state, canvas)) {
+    return 1;
+  }
   orvex::MapScene scene = orvex::MakeMapScene(state, canvas);
   orvex::RequestRedraw(scene);
   QImageWriter writer(QString::fromStdString(options.output), "png");

@@ -135,7 +135,7 @@ bool DecodeConfiguration(const std::vector<std::string>& lines, Configuration& c
   ValeurCle("ProtocoleRotor", lines);
   if (!DecodeSerialLine(ValeurCle("ProtocoleGPS", lines), config, failure) ||
       !DecodeBoundedInteger(ValeurCle("Interface", lines), 4, config.TypeInterface, failure) ||
-      !DecodeBoundedInteger(ValeurCle("Trame", lines), 3, config.TypeTrame, failure) ||
+      !DecodeBoundedInteger(ValeurCle("Trame", lines), kTrameMax, config.TypeTrame, failure) ||
       !DecodeBoundedInteger(ValeurCle("PeriodeGPS", lines), 40, config.PeriodeGPS, failure)) {
     return false;
   }

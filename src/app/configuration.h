@@ -8,12 +8,13 @@
 #include <string_view>
 #include <vector>
 
+#include "gps/frame_types.h"
+
 namespace orvex {
 
 inline constexpr std::array<int, 8> TableVitesses = {0, 50, 300, 600, 1200, 2400, 4800, 9600};  // 1-based
 inline constexpr std::array<const char*, 4> NomsInterfaces = {"Baycom avec câble spécial", "Démodulateur AFSK", "GPS",
                                                              "Pk232 modèle MBX"};
-inline constexpr std::array<const char*, 3> NomsTrames = {"Nmea V2.0", "APRS", "Nmea indexée"};
 
 struct Configuration {
   double LgCourant = 0;

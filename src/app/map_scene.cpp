@@ -1,5 +1,6 @@
 #include "app/map_scene.h"
 
+#include "gps/aprs_track_layer.h"
 #include "gps/trace_layers.h"
 #include "terrain/view/dessine_relief.h"
 
@@ -9,6 +10,8 @@ MapScene MakeMapScene(ProgramState& state, Canvas& canvas, ReliefHooks hooks) {
   MapScene scene(canvas, state.projection, state.tables, state.display, state.redraw);
   state.stationPoints = AprsStationPoints(state.stations);
   scene.aprsStations = state.stationPoints;
+  scene.background = state.fond.Present() ? &state.fond.Shown : nullptr;
+  scene.aprsTrackLayer = [&state, &canvas] { DrawAprsTracks(canvas, state.projection, state.stations); };
   scene.liveTraceLayer = [&state, &canvas] {
     DrawLiveTrace(canvas, state.projection, state.traces, state.receive.DropPoint, state.projection.BackgroundActive,
                   state.receive.PendingDropCross);

@@ -11,6 +11,7 @@
 #include "gps/aprs_station_table.h"
 #include "gps/position_handler.h"
 #include "gps/trace_table.h"
+#include "images/background_image.h"
 #include "mapview/display_options.h"
 #include "mapview/redraw.h"
 #include "terrain/dalles.h"
@@ -38,6 +39,7 @@ struct ProgramState {
   Traces traces;
   AprsStationTable stations;
   std::vector<LabelledPoint> stationPoints;  // what the station layer draws
+  ImageFond fond;  // the scanned map under the vector layers, when one is shown
   MatriceEcran matrice;  // the grid as last projected, kept for the 3D views
   // Whether the tile-fabrication menu entries are shown (a level-curve file was read).
   bool FabricationDallesPossible = false;

@@ -82,6 +82,9 @@ RenderCommand ParseRenderOptions(const QStringList& arguments, RenderOptions& op
   const QCommandLineOption globe("globe", "Globe view instead of the plane map.");
   const QCommandLineOption grid("grid", "Draw the Maidenhead locator grid.");
   parser.addOptions({size, zoom, centre, globe, grid});
+  const QCommandLineOption background(
+      "background", "Draw over a scanned map (its .cor beside it), at the picture's own size and scale.", "PICTURE");
+  parser.addOption(background);
 
   const QStringList joined = JoinMultiValueOptions(arguments, message);
   if (joined.isEmpty()) {
@@ -116,6 +119,14 @@ RenderCommand ParseRenderOptions(const QStringList& arguments, RenderOptions& op
   }
   options.globe = parser.isSet(globe);
   options.grid = parser.isSet(grid);
+  if (parser.isSet(background)) {
+    // The picture and its corners fix the size, the scale and the centre.
+    if (parser.isSet(size) || parser.isSet(zoom) || parser.isSet(centre) || options.globe) {
+      message = "--background cannot be combined with --size, --zoom, --centre or --globe";
+      return RenderCommand::Refused;
+    }
+    options.background = parser.value(background).toStdString();
+  }
   const QStringList positional = parser.positionalArguments();
   if (positional.size() != 2) {
     message = "expected DIRECTORY and OUTPUT.png (see --help)";

@@ -16,6 +16,7 @@ struct RenderOptions {
   std::optional<double> centreLatitude;
   bool globe = false;
   bool grid = false;
+  std::string background;  // scanned map picture, its .cor beside it; empty for none
 };
 
 enum class RenderCommand { Render, Help, Version, Refused };

@@ -120,10 +120,11 @@ void InitialiseGlobalState(ProgramState& state) {
 }
 
 void ResetReceiveState(ProgramState& state) {
-  const ReceiveState previous = state.receive;
+  const bool avertirTrame = state.receive.AvertirTrame;
+  const bool centrerSurMobile = state.receive.CentrerSurMobile;
   state.receive = ReceiveState{};
-  state.receive.AvertirTrame = previous.AvertirTrame;
-  state.receive.CentrerSurMobile = previous.CentrerSurMobile;
+  state.receive.AvertirTrame = avertirTrame;
+  state.receive.CentrerSurMobile = centrerSurMobile;
   ResetTraces(state.traces, state.config.NbCanaux);
 }
 

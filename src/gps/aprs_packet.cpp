@@ -4,13 +4,18 @@
 #include <optional>
 #include <string>
 
+#include "gps/aprs_position.h"
 #include "gps/degree_minutes.h"
 
 namespace orvex {
 namespace {
 
-constexpr std::size_t kNameLength = 7;  // the start of the header that holds the name
 constexpr std::size_t kObjectNameLength = 9;
+constexpr std::size_t kTimeStampLength = 7;  // "092345z" (day, hour, minute) or "234517h"
+constexpr std::size_t kObjectStateAt = 1 + kObjectNameLength;
+constexpr std::size_t kObjectPositionAt = kObjectStateAt + 1 + kTimeStampLength;
+constexpr std::size_t kMinItemNameLength = 3;
+constexpr std::size_t kTimeStampedPositionAt = 1 + kTimeStampLength;
 constexpr std::size_t kMaxCallsignLength = 9;
 constexpr std::size_t kMaxSsidLength = 2;
 constexpr std::size_t kLatitudeDegreeDigits = 2;
@@ -30,33 +35,10 @@ bool IsAlphanumericText(std::string_view text, std::size_t maxLength) {
 // The primary and alternate tables, or an overlay digit or letter.
 bool IsSymbolTable(char c) { return c == '/' || c == '\\' || (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z'); }
 
-std::string StationName(std::string_view message) {
-  std::string_view name = message.substr(0, kNameLength);
-  for (const char stop : {'>', '*', '-'}) {
-    name = name.substr(0, name.find(stop));
-  }
-  return std::string(name);
-}
-
 struct AprsAngle {
   double Degrees = 0;
   std::size_t Ambiguity = 0;  // trailing minute digits sent as blanks
 };
-
-// A blanked digit stands for the whole range it could hold: the first blank
-// takes the middle of that range, the ones after it 0.
-bool ResolveAmbiguity(std::string& minuteDigits, std::size_t& ambiguity) {
-  ambiguity = 0;
-  while (ambiguity < kMinuteDigits && minuteDigits[kMinuteDigits - 1 - ambiguity] == ' ') {
-    ++ambiguity;
-  }
-  if (ambiguity > 0) {
-    const std::size_t first = kMinuteDigits - ambiguity;
-    minuteDigits[first] = first == 0 ? '3' : '5';
-    std::fill(minuteDigits.begin() + static_cast<std::ptrdiff_t>(first) + 1, minuteDigits.end(), '0');
-  }
-  return IsDigitText(minuteDigits);
-}
 
 // "ddmm.hhN" or "dddmm.hhE" at the start of `text`.
 std::optional<AprsAngle> ReadAngle(std::string_view text, std::size_t degreeDigits, std::string_view hemispheres,
@@ -68,7 +50,7 @@ std::optional<AprsAngle> ReadAngle(std::string_view text, std::size_t degreeDigi
   std::string minuteDigits(text.substr(degreeDigits, 2));
   minuteDigits += text.substr(degreeDigits + 3, 2);
   AprsAngle angle;
-  if (!ResolveAmbiguity(minuteDigits, angle.Ambiguity)) {
+  if (!ResolveBlankedMinutes(minuteDigits, angle.Ambiguity)) {
     return std::nullopt;
   }
   const double fraction = std::stoi(minuteDigits.substr(2)) / kHundredths;
@@ -79,11 +61,6 @@ std::optional<AprsAngle> ReadAngle(std::string_view text, std::size_t degreeDigi
   }
   return angle;
 }
-
-struct AprsPosition {
-  double Longitude = 0;
-  double Latitude = 0;
-};
 
 // The latitude ends three characters after the first point of the
 // information; one symbol table character separates it from the longitude.
@@ -109,6 +86,77 @@ std::optional<AprsPosition> ReadPosition(std::string_view info) {
   return AprsPosition{longitude->Degrees, latitude->Degrees};
 }
 
+std::string SourceCallsign(std::string_view header) { return std::string(header.substr(0, header.find('>'))); }
+
+// The destination callsign of a header "SOURCE>DEST,PATH".
+std::string_view Destination(std::string_view header) {
+  const std::string_view rest = header.substr(header.find('>') + 1);
+  return rest.substr(0, rest.find_first_of(",:"));
+}
+
+// Where an object or item puts its position, and its name and state; npos
+// for a malformed one. `result` gets the name and the killed flag.
+std::size_t ObjectOrItemPosition(std::string_view info, DecodedPosition& result) {
+  if (info.starts_with(';')) {
+    result.Name = std::string(info.substr(1, kObjectNameLength));
+    if (info.size() <= kObjectStateAt || (info[kObjectStateAt] != '*' && info[kObjectStateAt] != '_')) {
+      return std::string_view::npos;
+    }
+    result.Killed = info[kObjectStateAt] == '_';
+    return kObjectPositionAt;
+  }
+  const std::size_t state = info.find_first_of("!_", 1);
+  if (state == std::string_view::npos || state < 1 + kMinItemNameLength || state > 1 + kObjectNameLength) {
+    return std::string_view::npos;
+  }
+  result.Name = std::string(info.substr(1, state - 1));
+  result.Killed = info[state] == '_';
+  return state + 1;
+}
+
+std::optional<AprsPosition> ReadAnyPosition(std::string_view header, std::string_view info,
+                                            DecodedPosition& result) {
+  std::size_t start = std::string_view::npos;
+  switch (info.empty() ? '\0' : info[0]) {
+    case '!':
+    case '=':
+      start = 1;
+      break;
+    case '/':
+    case '@':
+      start = kTimeStampedPositionAt;
+      break;
+    case ';':
+    case ')':
+      start = ObjectOrItemPosition(info, result);
+      if (start == std::string_view::npos || result.Killed) {
+        return std::nullopt;
+      }
+      break;
+    case '`':
+    case '\'':
+      return DecodeMicEPosition(Destination(header), info);
+    default:
+      break;
+  }
+  if (start < info.size() && IsCompressedSymbolTable(info[start])) {
+    return DecodeCompressedPosition(info.substr(start));
+  }
+  return ReadPosition(info);
+}
+
+// `header` is "SOURCE>DEST,PATH" (anything after the path is ignored).
+DecodedPosition DecodeAprs(std::string_view header, std::string_view info) {
+  DecodedPosition result;
+  result.Name = SourceCallsign(header);
+  result.Information = std::string(info);
+  if (const auto position = ReadAnyPosition(header, info, result)) {
+    result.Longitude = position->Longitude;
+    result.Latitude = position->Latitude;
+  }
+  return result;
+}
+
 }  // namespace
 
 bool IsAprsHeader(std::string_view line) {
@@ -128,25 +176,33 @@ DecodedPosition DecodePacket(std::string_view message) {
   if (!IsAprsHeader(message)) {
     return {};
   }
-  DecodedPosition result;
-  result.Name = StationName(message);
   const std::size_t endOfHeader = message.find('\r');
   if (endOfHeader == std::string_view::npos) {
+    DecodedPosition result;
+    result.Name = SourceCallsign(message);
     return result;
   }
   std::string_view info = message.substr(endOfHeader + 1);
   if (info.starts_with('\n')) {
     info.remove_prefix(1);
   }
-  if (info.starts_with(';')) {
-    result.Name = std::string(info.substr(1, kObjectNameLength));
-    result.Name.erase(std::min(result.Name.find('\r'), result.Name.size()));
+  if (info.ends_with('\r')) {
+    info.remove_suffix(1);
   }
-  if (const auto position = ReadPosition(info)) {
-    result.Longitude = position->Longitude;
-    result.Latitude = position->Latitude;
+  return DecodeAprs(message.substr(0, endOfHeader), info);
+}
+
+DecodedPosition DecodeAprsLine(std::string_view line) {
+  if (!IsAprsHeader(line)) {
+    return {};
   }
-  return result;
+  const std::size_t colon = line.find(':');
+  if (colon == std::string_view::npos) {
+    DecodedPosition result;
+    result.Name = SourceCallsign(line);
+    return result;
+  }
+  return DecodeAprs(line.substr(0, colon), line.substr(colon + 1));
 }
 
 }  // namespace orvex

@@ -9,7 +9,9 @@ struct DecodedPosition {
   double Latitude = 0;   // degrees, north positive
   double Altitude = 0;   // metres; APRS packets carry none here
   std::string Time;      // NMEA: the time field as sent
-  std::string Name;      // APRS: the station or object name
+  std::string Name;      // APRS: the station, object or item name
+  std::string Information;  // APRS: the information field as received
+  bool Killed = false;      // APRS: the object or item was withdrawn
 
   // A longitude or latitude of 0 means "no position" throughout the program.
   bool HasPosition() const { return Longitude != 0 && Latitude != 0; }

@@ -11,6 +11,7 @@ namespace {
 
 constexpr int kSecondsPerMinute = 60;
 constexpr char kLastMinuteTens = '5';
+constexpr std::size_t kMinuteDigits = 4;
 
 }  // namespace
 
@@ -33,6 +34,22 @@ double DegreeMinutesToDegrees(std::string_view degrees, std::string_view minutes
   text += hemisphere;
   const double value = DmsToDegrees(text);
   return std::fabs(value) <= maxDegrees ? value : 0;
+}
+
+bool ResolveBlankedMinutes(std::string& minuteDigits, std::size_t& ambiguity) {
+  ambiguity = 0;
+  if (minuteDigits.size() != kMinuteDigits) {
+    return false;
+  }
+  while (ambiguity < kMinuteDigits && minuteDigits[kMinuteDigits - 1 - ambiguity] == ' ') {
+    ++ambiguity;
+  }
+  if (ambiguity > 0) {
+    const std::size_t first = kMinuteDigits - ambiguity;
+    minuteDigits[first] = first == 0 ? '3' : '5';
+    std::fill(minuteDigits.begin() + static_cast<std::ptrdiff_t>(first) + 1, minuteDigits.end(), '0');
+  }
+  return IsDigitText(minuteDigits);
 }
 
 }  // namespace orvex

@@ -3,6 +3,8 @@
 // a minute ("4807.038" in NMEA, "4903.50" in APRS). The program keeps them to
 // the whole arc-second, through the same degree-minute-second text that the
 // rest of the program reads.
+#include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace orvex {
@@ -15,5 +17,12 @@ double DegreeMinutesToDegrees(std::string_view degrees, std::string_view minutes
                               int maxDegrees);
 
 bool IsDigitText(std::string_view text);
+
+// APRS position ambiguity: trailing digits of "mmhh" (minutes and hundredths)
+// sent as blanks. A blanked digit stands for the whole range it could hold:
+// the first blank takes the middle of that range, the ones after it 0.
+// `ambiguity` is the number of blanks; false when a blank is not trailing or
+// another character is not a digit.
+bool ResolveBlankedMinutes(std::string& minuteDigits, std::size_t& ambiguity);
 
 }  // namespace orvex

@@ -39,6 +39,26 @@ void DrawStation(PositionContext& c, const DecodedPosition& fix) {
   canvas.TextOut(s.x + 10, s.y - 7, fix.Name);
 }
 
+// The station's track and its log line. A new station, or one heard in
+// place, is drawn at once when in view; one that moved in view leaves its old
+// cross and name behind, so the whole map is to be redrawn.
+void RecordStation(PositionContext& c, const DecodedPosition& fix, GpsPanelUpdate& update) {
+  const AprsStation* known = FindAprsStation(c.stations, fix.Name);
+  const bool wasInView = known != nullptr && InsideView(c.projection, FromFixed(known->Points.back().first),
+                                                        FromFixed(known->Points.back().second));
+  const bool inView = InsideView(c.projection, fix.Longitude, fix.Latitude);
+  if (ReportAprsStation(c.stations, fix.Name, fix.Longitude, fix.Latitude) == AprsReport::Moved) {
+    update.redrawMap = inView || wasInView;
+  } else if (inView) {
+    DrawStation(c, fix);
+  }
+  const AprsLogResult logged = c.receive.AprsLog.Append(c.applicationDirectory, c.receivedAt, fix, c.protocol);
+  if (logged.Report) {
+    update.aprsLogStatus = logged.Status;
+    update.aprsLogFile = logged.File;
+  }
+}
+
 // The fix as the trace keeps it, and the point before it (zeros when none).
 struct TracedFix {
   GeoPosition current, previous;
@@ -145,6 +165,9 @@ std::optional<std::string> NearestCityText(const TTableVilles& villes, double lo
 
 GpsPanelUpdate HandlePosition(PositionContext& c, const DecodedPosition& fix) {
   GpsPanelUpdate update;
+  if (fix.Killed && IsAprsTrame(c.protocol)) {
+    RemoveAprsStation(c.stations, fix.Name);
+  }
   if (!fix.HasPosition()) {
     return update;
   }
@@ -153,11 +176,8 @@ GpsPanelUpdate HandlePosition(PositionContext& c, const DecodedPosition& fix) {
   update.AltGPSGP3 = std::to_string(WholeMetres(fix.Altitude));
   update.beep = c.receive.AvertirTrame;
   TracedFix traced{{fix.Longitude, fix.Latitude}, {}, double(WholeMetres(fix.Altitude)), 0};
-  if (c.protocol == kTrameAprs) {
-    if (InsideView(c.projection, fix.Longitude, fix.Latitude)) {
-      DrawStation(c, fix);
-    }
-    AddAprsStation(c.stations, fix.Name, fix.Longitude, fix.Latitude);
+  if (IsAprsTrame(c.protocol)) {
+    RecordStation(c, fix, update);
   } else if (c.protocol == kTrameNmea) {
     traced = RecordFix(c, fix, update);
   }

@@ -3,6 +3,7 @@
 // texts, the trace and its live file, the path segment, the APRS station, the
 // nearest city, the distance to the observer and the predicted landing point
 // with its xor crosses. Window-free: the main window applies the texts.
+#include <ctime>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -10,8 +11,10 @@
 
 #include "database/tables.h"
 #include "geo/projection.h"
+#include "gps/aprs_log.h"
 #include "gps/aprs_station_table.h"
 #include "gps/decoded_position.h"
+#include "gps/kiss_frame.h"
 #include "gps/trace_layers.h"
 #include "gps/trace_table.h"
 #include "mapview/canvas.h"
@@ -21,6 +24,8 @@ namespace orvex {
 
 struct ReceiveState {
   std::string ReceiveBuffer;
+  KissDeframer Kiss;         // the frame being received from a KISS TNC
+  AprsDailyLog AprsLog;      // the day's log of APRS positions
   GeoPosition DropPoint;
   GeoPosition PreviousDropPoint;
   GeoPosition PendingDropCross;
@@ -36,7 +41,12 @@ struct GpsPanelUpdate {
       LtChuteGP3;
   std::optional<std::string> traceFileName;  // a live trace file was created (file name)
   int traceFileStatus = 0;                    // non-zero: the live file could not be written
+  int aprsLogStatus = 0;                      // non-zero: the APRS log just became unwritable
+  std::filesystem::path aprsLogFile;          // the log file that failed
   bool beep = false;
+  // A station in view moved: its old cross and name are still on the
+  // picture, so the map wants a full redraw (once for all the messages of a read).
+  bool redrawMap = false;
 };
 
 struct PositionContext {
@@ -52,6 +62,7 @@ struct PositionContext {
   int protocol = 0;
   std::filesystem::path applicationDirectory;
   std::function<void()> requestRedraw;  // the whole map, after a recentre
+  std::time_t receivedAt = 0;           // when the message arrived (the APRS log's time)
 };
 
 GpsPanelUpdate HandlePosition(PositionContext& context, const DecodedPosition& fix);

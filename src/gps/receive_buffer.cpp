@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "gps/aprs_packet.h"
+#include "gps/ax25_frame.h"
 #include "gps/nmea_sentence.h"
 
 namespace orvex {
@@ -108,6 +109,16 @@ std::vector<std::string> ReceiveMessages(std::string& receiveBuffer, int protoco
     receiveBuffer.clear();
   }
   return messages;
+}
+
+std::vector<std::string> ReceiveKissPackets(KissDeframer& kiss, std::string_view bytes) {
+  std::vector<std::string> packets;
+  for (const std::string& frame : kiss.Push(bytes)) {
+    if (auto text = Ax25UiFrameToText(frame)) {
+      packets.push_back(std::move(*text));
+    }
+  }
+  return packets;
 }
 
 }  // namespace orvex

@@ -6,11 +6,10 @@
 #include <string_view>
 #include <vector>
 
-namespace orvex {
+#include "gps/frame_types.h"
+#include "gps/kiss_frame.h"
 
-inline constexpr int kTrameNmea = 1;         // "Nmea V2.0": GGA sentences
-inline constexpr int kTrameAprs = 2;         // "APRS": TNC monitor packets
-inline constexpr int kTrameNmeaIndexed = 3;  // "Nmea indexée": buffered, never decoded
+namespace orvex {
 
 // The buffer never keeps more than this between two reads: garbage without a
 // frame cannot make it grow.
@@ -25,5 +24,9 @@ inline constexpr std::size_t kHeaderSearchLimit = 200;
 // carriage return (a following line feed is dropped); lines before a header
 // are dropped. Other protocols only fill (and bound) the buffer.
 std::vector<std::string> ReceiveMessages(std::string& receiveBuffer, int protocol, std::string_view bytes);
+
+// KISS: every AX.25 UI frame completed by `bytes`, as one monitor line
+// "SOURCE>DEST,PATH:INFO"; other frames are dropped.
+std::vector<std::string> ReceiveKissPackets(KissDeframer& kiss, std::string_view bytes);
 
 }  // namespace orvex

@@ -73,6 +73,7 @@ void DrawLayers(MapScene& scene) {
   if (p.Zoom > kDetailZoom && display.AfficheOM) {
     DrawRadioAmateurs(canvas, p, tables.TableOM);
   }
+  CallIfSet(scene.aprsTrackLayer);
   DrawAprsStations(canvas, p, scene.aprsStations);
   if (p.Zoom > kRepeaterZoom && display.AfficheRelais) {
     DrawRepeaters(canvas, p, tables);

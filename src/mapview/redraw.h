@@ -48,6 +48,7 @@ struct MapScene {
   std::span<const LabelledPoint> aprsStations;
   std::span<const LabelledPoint> waypoints;
   std::function<void()> reliefLayer;       // relief and level curves
+  std::function<void()> aprsTrackLayer;    // the tracks of the APRS stations, under their names
   std::function<void()> liveTraceLayer;    // live trace of the current channel and its drop cross
   std::function<void()> drawnTraceLayer;   // the trace drawn with the mouse
   std::function<void()> pointerLabels;     // pointer status labels

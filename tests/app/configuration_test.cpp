@@ -57,7 +57,7 @@ TEST(DecodeConfiguration, ChecksEachValue) {
       {"ProtocoleGPS:COM1", false, "COM1"},                 {"ProtocoleGPS:COM1:4800", false, "4800"},
       {"ProtocoleGPS:COM5:4800,N,8,1", false, "COM5:4800,N,8,1"},
       {"Interface:-3", true, ""},   {"Interface:4", true, ""},       {"Interface:5", false, "5"},
-      {"Interface:x", false, "x"},  {"Trame:3", true, ""},           {"Trame:4", false, "4"},
+      {"Interface:x", false, "x"},  {"Trame:4", true, ""},           {"Trame:5", false, "5"},
       {"PeriodeGPS:40", true, ""},  {"PeriodeGPS:41", false, "41"},  {"Canaux:1", true, ""},
       {"Canaux:10", true, ""},      {"Canaux:0", false, "0"},        {"Canaux:11", false, "11"},
       {"ZoomDemarre:-7", true, ""}, {"ZoomDemarre:7x", false, "7x"},

@@ -29,6 +29,19 @@ std::string Gga(const std::string& time, const std::string& lat, const std::stri
          "\r\n";
 }
 
+// Lines are drawn without antialiasing: within two pixels of where the
+// geometry puts them.
+bool ColourNear(const QImage& image, QPoint at, QRgb colour) {
+  for (int dx = -2; dx <= 2; ++dx) {
+    for (int dy = -2; dy <= 2; ++dy) {
+      if (image.pixel(at + QPoint(dx, dy)) == colour) {
+        return true;
+      }
+    }
+  }
+  return false;
+}
+
 class GpsReceive : public ::testing::Test {
  protected:
   void Start(int protocol) {
@@ -149,7 +162,7 @@ TEST_F(GpsReceive, AFixDuringTheTileRepaintWaitsForTheRedraw) {
   for (int r = 0; r < 80; ++r) {
     state.dalle.Alt.emplace_back(80, 200 + 7 * r);
   }
-  AddAprsStation(state.stations, "LX1ABC", 6.12, 49.61);
+  ReportAprsStation(state.stations, "LX1ABC", 6.12, 49.61);
   form_->TileRepaintInterval = std::chrono::milliseconds(0);
   pty_.Write(Gga("120000", "4936.000", "00607.800", "1200.0"));
   form_->RequestRedraw();
@@ -162,20 +175,33 @@ TEST_F(GpsReceive, AFixDuringTheTileRepaintWaitsForTheRedraw) {
   EXPECT_TRUE(after == form_->Picture());
 }
 
-TEST_F(GpsReceive, AprsStationsAppearOnceWithTheirName) {
+// A station keeps its track: a second position is appended, the same one
+// again is not; the map, redrawn as the station moved, shows the track and
+// the station at its last point only.
+TEST_F(GpsReceive, AprsStationsKeepTheirTrackAndAreDrawnAtTheirLastPosition) {
   Start(kTrameAprs);
   // The TNC prints a header line, then the information line.
   pty_.Write("LX1ABC-9>APRS,WIDE2-1:\r\n!4936.00N/00607.80E>test\r\n");
   pty_.Write("LX1ABC-9>APRS,WIDE2-1:\r\n!4940.00N/00610.00E>moved\r\n");
-  ASSERT_TRUE(QTest::qWaitFor([&] { return form_->State().stations.size() == 1; }, 3000));
-  QTest::qWait(100);
-  // Drawn on receipt, without a redraw: a yellow cross and the name.
-  const ScreenPoint at = GeoToScreen(form_->State().projection, 6.13, 49.6, 0);
-  EXPECT_EQ(form_->Picture().pixel(at.x + 6, at.y), qRgb(255, 255, 0));
-  EXPECT_EQ(form_->Picture().pixel(at.x, at.y - 6), qRgb(255, 255, 0));
-  ASSERT_EQ(form_->State().stations[0].size(), 1u);
-  EXPECT_EQ(form_->State().stations[0][0].Name, "LX1ABC");
-  EXPECT_EQ(form_->State().stations[0][0].Points[0].second, ToFixed(49.6));
+  pty_.Write("LX1ABC-9>APRS,WIDE2-1:\r\n!4940.00N/00610.00E>same\r\n");
+  const AprsStationTable& stations = form_->State().stations;
+  ASSERT_TRUE(QTest::qWaitFor([&] { return stations.Reports == 3; }, 3000));
+  ASSERT_EQ(AprsStationCount(stations), 1u);
+  const AprsStation& station = stations.Groups[0][0];
+  EXPECT_EQ(station.Name, "LX1ABC-9");
+  ASSERT_EQ(station.PointCount(), 2);
+  EXPECT_EQ(station.Points[0].second, ToFixed(49.6));
+  EXPECT_EQ(station.Points[1].second, ToFixed(49 + 40.0 / 60));
+
+  const ProjectionState& p = form_->State().projection;
+  const ScreenPoint a = GeoToScreen(p, 6.13, 49.6, 0);
+  const ScreenPoint b = GeoToScreen(p, 6 + 10.0 / 60, 49 + 40.0 / 60, 0);
+  const QImage& image = form_->Picture();
+  EXPECT_TRUE(ColourNear(image, QPoint((a.x + b.x) / 2, (a.y + b.y) / 2), qRgb(0, 128, 128))) << "track";
+  EXPECT_EQ(image.pixel(b.x - 8, b.y), qRgb(0, 255, 255)) << "cross at the last position";
+  for (const QRgb cross : {qRgb(0, 255, 255), qRgb(255, 255, 0)}) {
+    EXPECT_NE(image.pixel(a.x - 8, a.y), cross) << "no cross left at the first position";
+  }
 }
 
 // A real peer: GPSBabel turns a GPX track written here into NMEA, which goes

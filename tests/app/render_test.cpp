@@ -64,6 +64,28 @@ TEST(OrvexRender, BrokenDirectoriesAndOptionsFailWithAMessage) {
   EXPECT_FALSE(std::filesystem::exists(dir.path() / "map.png"));
 }
 
+TEST(OrvexRender, DrawsOverAScannedMapAtItsOwnSize) {
+  testing::TempDir dir;
+  QImage scan(300, 200, QImage::Format_RGB32);
+  scan.fill(qRgb(200, 180, 120));
+  const std::string picture = (dir.path() / "carte.v1.jpg").string();
+  ASSERT_TRUE(scan.save(QString::fromStdString(picture)));
+  const QString output = QString::fromStdString((dir.path() / "map.png").string());
+  const QStringList arguments{ORVEX_SOURCE_DIR "/data", output, "--background", QString::fromStdString(picture)};
+  RenderRun run = Render(arguments);  // no correspondence file yet
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_NE(run.standardError.find("Le fichier de correspondance " + dir.path().string() + "/carte.v1.cor de "),
+            std::string::npos)
+      << run.standardError;
+  dir.Write("carte.v1.COR", "/carte.v1.cor\r\n5,9\r\n49,8\r\n6,2\r\n49,6\r\n");
+  run = Render(arguments);
+  ASSERT_EQ(run.exitCode, 0) << run.standardError;
+  const QImage image(output);
+  ASSERT_EQ(image.size(), QSize(300, 200));
+  EXPECT_EQ(image.pixel(150, 190), QImage(QString::fromStdString(picture)).pixel(150, 190));
+  EXPECT_EQ(Render(arguments + QStringList{"--zoom", "100"}).exitCode, 2);
+}
+
 TEST(OrvexRender, HelpAndVersionOnStandardOutput) {
   for (const char* option : {"--help", "--version"}) {
     QProcess process;

@@ -13,7 +13,7 @@
 
 namespace {
 
-constexpr int kLastProtocol = orvex::kTrameNmeaIndexed + 1;  // and one no one uses
+constexpr int kLastProtocol = orvex::kTrameMax + 1;  // and one no one uses
 constexpr std::size_t kLongestRead = 600;
 
 void CheckMessage(int protocol, const std::string& message) {

@@ -39,7 +39,7 @@ TEST(HandlePosition, LandingCrossesAreErasedByTheNextFix) {
   PlaceTables tables;
   PositionContext context{receive, traces, stations, canvas, p, redraw, tables, 6.0, 49.5, kTrameNmea, dir.path(), {}};
 
-  const auto fix = [](double lon, double alt) { return DecodedPosition{lon, 49.6, alt, "120000", ""}; };
+  const auto fix = [](double lon, double alt) { return DecodedPosition{lon, 49.6, alt, "120000", "", "", false}; };
   const auto redrawMap = [&] {
     DisplayOptions display;
     MapScene scene(canvas, p, tables, display, redraw);

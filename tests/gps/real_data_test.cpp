@@ -14,6 +14,7 @@
 #include "gps/aprs_packet.h"
 #include "gps/nmea_sentence.h"
 #include "received_text.h"
+#include "support/aprs_frames.h"
 #include "support/temp_dir.h"
 
 namespace orvex {
@@ -73,12 +74,6 @@ std::string MonitorForm(const std::string& tnc2) {
   return testing::Monitor(tnc2.substr(0, colon + 1), tnc2.substr(colon + 1));
 }
 
-// The uncompressed "ddmm.hhN/dddmm.hhE" form, blanks standing for ambiguous digits.
-bool HasUncompressedPosition(const std::string& tnc2) {
-  static const std::regex kForm(R"([0-9 ]{4}\.[0-9 ]{2}[NS].[0-9 ]{5}\.[0-9 ]{2}[EW])");
-  return std::regex_search(tnc2.substr(tnc2.find(':') + 1), kForm);
-}
-
 class RealData : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -120,33 +115,55 @@ TEST_F(RealData, GgaSentencesMatchTheirExpectedValuesAndBadChecksumsGiveNothing)
   }
 }
 
-TEST_F(RealData, UncompressedAprsPositionsMatchAndOthersGiveNone) {
+// The packet as it went over the air: the Internet path (lower-case
+// q-constructs) is no AX.25 address.
+std::string OverTheAir(const std::string& tnc2) {
+  const std::size_t end = tnc2.find_first_of(",:");
+  return tnc2.substr(0, end) + tnc2.substr(tnc2.find(':'));
+}
+
+// Every position the table gives (uncompressed, compressed, Mic-E, objects
+// and items) is found, in both packet forms and through a KISS TNC's AX.25
+// frames; the rows without one give none, but for the positions the table
+// leaves out (a weather report, an item's course). Raw NMEA is not read.
+TEST_F(RealData, AprsPositionsMatchInEveryFormAndRejectedPacketsGiveNone) {
   const auto packets = ReadLines(aprs_ / "aprs_valid.tnc2");
   const auto expected = ReadTable(aprs_ / "aprs_valid_expected.csv");
   ASSERT_EQ(packets.size(), expected.size());
   int compared = 0;
   for (std::size_t i = 0; i < packets.size(); ++i) {
     SCOPED_TRACE(packets[i]);
-    const DecodedPosition result = DecodePacket(MonitorForm(packets[i]));
     const std::string& lat = expected[i].at("lat_deg");
     const std::string& lon = expected[i].at("lon_deg");
-    if (!HasUncompressedPosition(packets[i])) {
-      EXPECT_FALSE(result.HasPosition());
-    } else if (lat.empty()) {
-      // killed objects and items: the table gives no position to compare with
-      EXPECT_TRUE(result.HasPosition());
-    } else {
-      EXPECT_NEAR(result.Latitude, std::stod(lat), ArcSecondTolerance(lat, kFinerThanSentSeconds));
-      EXPECT_NEAR(result.Longitude, std::stod(lon), ArcSecondTolerance(lon, kFinerThanSentSeconds));
-      ++compared;
+    const std::string& kind = expected[i].at("kind");
+    const std::string frame = testing::Ax25UiFrame(OverTheAir(packets[i]));
+    KissDeframer kiss;
+    const auto lines = ReceiveKissPackets(kiss, testing::KissFrame(frame));
+    ASSERT_EQ(lines.size(), 1u);
+    for (const DecodedPosition& result : {DecodeAprsLine(packets[i]), DecodePacket(MonitorForm(packets[i])),
+                                          DecodeAprsLine(lines[0])}) {
+      if (kind.starts_with("$")) {
+        continue;
+      }
+      if (!lat.empty()) {
+        EXPECT_NEAR(result.Latitude, std::stod(lat), ArcSecondTolerance(lat, kFinerThanSentSeconds));
+        EXPECT_NEAR(result.Longitude, std::stod(lon), ArcSecondTolerance(lon, kFinerThanSentSeconds));
+        ++compared;
+      } else if (kind.find("killed") != std::string::npos) {
+        EXPECT_TRUE(result.Killed);
+        EXPECT_FALSE(result.HasPosition());
+      } else if (kind.find("weather") == std::string::npos && kind.find("course") == std::string::npos) {
+        EXPECT_FALSE(result.HasPosition());
+      }
     }
   }
-  EXPECT_GT(compared, 0);
+  EXPECT_EQ(compared, 3 * 20);
   const auto rejected = ReadLines(aprs_ / "aprs_invalid.tnc2");
   ASSERT_FALSE(rejected.empty());
   for (const auto& packet : rejected) {
     EXPECT_FALSE(DecodePacket(MonitorForm(packet)).HasPosition()) << packet;
     EXPECT_FALSE(DecodePacket(packet).HasPosition()) << packet;
+    EXPECT_FALSE(DecodeAprsLine(packet).HasPosition()) << packet;
   }
 }
 

@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
+#include <optional>
 
 #include "app/map_scene.h"
 #include "app/startup.h"
@@ -71,6 +72,7 @@ TFormPrinc::TFormPrinc(Dialogs& dialogs, std::filesystem::path startDirectory, Q
   connect(Timer1, &QTimer::timeout, this, &TFormPrinc::Timer1Timer);
   pointerHandlers_ = std::make_unique<PointerHandlers>(*this);
   BuildTerrainMenu();
+  BuildImagesMenu();
 }
 
 TFormPrinc::~TFormPrinc() = default;
@@ -198,8 +200,9 @@ void TFormPrinc::CloseStartupWindow() {
 
 bool TFormPrinc::FormCreate() {
   // Nothing that draws or touches the receive state runs before start-up has
-  // set them up: a fix already waiting on the line is handled afterwards.
-  const RedrawGate::Hold startingUp(gate_);
+  // reset it: a fix already waiting on the line is handled afterwards.
+  std::optional<RedrawGate::Hold> startingUp;
+  startingUp.emplace(gate_);
   formDebug_ = std::make_unique<TFormDebug>();
   formDebug_->show();
   AddProgress("Liste de démarrage :");
@@ -226,11 +229,12 @@ bool TFormPrinc::FormCreate() {
   OpenGpsPort();
   AddProgress("Port série initialisé");
   ResetReceiveState(state_);
+  startingUp.reset();
   EtatMenusVectoriels();
-  Redraw();
+  RequestRedraw();
+  ChargeCarteDemarre();
   CloseStartupWindow();
   Timer1->start();
-  ScheduleWaitingWork();
   return true;
 }
 
@@ -244,6 +248,9 @@ MapScene TFormPrinc::Scene() {
   MapScene scene = MakeMapScene(state_, canvas_, std::move(relief));
   scene.zoomLabel = [this](std::int32_t zoom) { ZoomGP1->setText(QString::number(zoom)); };
   scene.pointerLabels = [this] { pointerHandlers_->RefreshPointerLabels(); };
+  if (const auto* villes = findChild<QAction*>("MenuAjoutervilles")) {
+    scene.menuAjouterVilles = villes->isChecked();
+  }
   return scene;
 }
 

@@ -25,6 +25,7 @@ namespace orvex {
 class MapPicture;
 class TFormDebug;
 class PointerHandlers;
+struct ListeCartes;
 
 class TFormPrinc : public QMainWindow {
   Q_OBJECT
@@ -48,6 +49,11 @@ class TFormPrinc : public QMainWindow {
   Dialogs& UserDialogs() { return dialogs_; }
   // The pointer, keyboard and navigation handlers.
   PointerHandlers& Pointer() { return *pointerHandlers_; }
+  // Lays a scanned map under the vector layers and ties it to geography;
+  // a picture that cannot be read leaves everything as it was.
+  void ChargeImageFond(const std::filesystem::path& picture);
+  // A click on the map during the tie-point procedure.
+  void TiePointClick();
 
   // How often the tiles being drawn are shown (and pending events let run).
   std::chrono::milliseconds TileRepaintInterval = kIntervalleRepeinte;
@@ -91,6 +97,12 @@ class TFormPrinc : public QMainWindow {
   QAction* DessinerUnTrace = nullptr;
   QAction* Sauverfichiertrac1 = nullptr;
   QAction* Lirefichiertrac1 = nullptr;
+  QAction* Lireunfichierimage1 = nullptr;
+  QAction* MenuApercuFichierImage = nullptr;
+  QAction* MenuPropfond = nullptr;
+  QAction* MenuAnnuleFond = nullptr;
+  QAction* SauveImage = nullptr;
+  QAction* Chargercartedulieupoint1 = nullptr;
   QTimer* Timer1 = nullptr;
   TMSComm MSComm1;
 
@@ -119,12 +131,25 @@ class TFormPrinc : public QMainWindow {
   void Sauverfichiertrac1Click();
   void Lirefichiertrac1Click();
   void MSComm1DeviceLost();
+  // Brings a place into view: the new centre, or scrolled to over a background.
+  void ShowPlace(double longitude, double latitude);
   MapScene Scene();
   // The redraw itself, for callers that already hold the gate.
   void Redraw();
   // Runs, once the current drawing has ended, the work that waited for it.
   void ScheduleWaitingWork();
   void RunWaitingWork();
+  void BuildImagesMenu();
+  void MenusFondActif();
+  void AppliqueFond();
+  void ChargeCarteDemarre();
+  void Lireunfichierimage1Click();
+  void MenuPropfondClick();
+  void MenuAnnuleFondClick();
+  void MenuApercuFichierImageClick();
+  void Chargercartedulieupoint1Click();
+  void SauveImageClick();
+  void ReportUnreadableMaps(const std::filesystem::path& directory, const ListeCartes& cartes);
 
   Dialogs& dialogs_;
   std::filesystem::path startDirectory_;

@@ -1,9 +1,11 @@
 // The main window's serial receive handler and trace-file menus: thin
 // bindings of the window-free GPS code to the panel labels and the map.
 #include <QMenuBar>
+#include <ctime>
 
 #include "app/ui/form_princ.h"
 #include "app/ui/map_picture.h"
+#include "app/ui/pointer_handlers.h"
 #include "gps/aprs_packet.h"
 #include "gps/nmea_sentence.h"
 #include "gps/position_handler.h"
@@ -56,16 +58,27 @@ void TFormPrinc::ReceiveAndHandle() {
   PositionContext context{state_.receive, state_.traces,      state_.stations,     canvas_,
                           state_.projection, state_.redraw, state_.tables,
                           state_.config.LgCourant, state_.config.LtCourant, protocol,
-                          state_.directories.RepertoireBase, [this] { Redraw(); }};
-  for (const std::string& message : ReceiveMessages(state_.receive.ReceiveBuffer, protocol, text)) {
+                          state_.directories.RepertoireBase, [this] { Redraw(); }, std::time(nullptr)};
+  const std::vector<std::string> messages = protocol == kTrameAprsKiss
+                                                ? ReceiveKissPackets(state_.receive.Kiss, text)
+                                                : ReceiveMessages(state_.receive.ReceiveBuffer, protocol, text);
+  bool redrawMap = false;
+  for (const std::string& message : messages) {
     DecodedPosition fix;
     if (protocol == kTrameNmea) {
       StaticTextInfo->setText(ToQString(message));
       fix = DecodeSentence(message);
     } else if (protocol == kTrameAprs) {
       fix = DecodePacket(message);
+    } else if (protocol == kTrameAprsKiss) {
+      fix = DecodeAprsLine(message);
     }
-    ApplyGpsPanel(HandlePosition(context, fix));
+    const GpsPanelUpdate update = HandlePosition(context, fix);
+    ApplyGpsPanel(update);
+    redrawMap = redrawMap || update.redrawMap;
+  }
+  if (redrawMap) {
+    Redraw();  // this handler holds the gate: the redraw is part of its drawing
   }
   ImageCarte->update();
 }
@@ -87,6 +100,12 @@ void TFormPrinc::ApplyGpsPanel(const GpsPanelUpdate& update) {
     EchoLine(text);
     StaticTextInfo->setText(Utf8ToQString(text));
   }
+  if (update.aprsLogStatus != 0) {
+    const std::string text = "Journal APRS non écrit : " + PathText(update.aprsLogFile) + " (erreur " +
+                             std::to_string(update.aprsLogStatus) + ")";
+    EchoLine(text);
+    StaticTextInfo->setText(Utf8ToQString(text));
+  }
   if (update.beep) {
     dialogs_.Beep();
   }
@@ -98,9 +117,7 @@ void TFormPrinc::LirefichierGPS1Click() {
   if (!last) {
     return;
   }
-  state_.projection.CentreLongitude = FromFixed(last->Lon);
-  state_.projection.CentreLatitude = FromFixed(last->Lat);
-  RequestRedraw();
+  ShowPlace(FromFixed(last->Lon), FromFixed(last->Lat));
 }
 
 void TFormPrinc::DessinerUnTraceClick() {
@@ -117,9 +134,23 @@ void TFormPrinc::Lirefichiertrac1Click() {
   int ioStatus = 0;
   const auto last = ReadTraceFileCommand(state_.traces, state_.directories.RepertoireBase, dialogs_, ioStatus);
   if (last) {
-    state_.projection.CentreLongitude = FromFixed(last->Lon);
-    state_.projection.CentreLatitude = FromFixed(last->Lat);
+    ShowPlace(FromFixed(last->Lon), FromFixed(last->Lat));
+  } else {
+    RequestRedraw();
   }
+}
+
+// A background picture fixes the scale and the centre: the place is
+// scrolled to instead of becoming the centre.
+void TFormPrinc::ShowPlace(double longitude, double latitude) {
+  ProjectionState& p = state_.projection;
+  if (p.BackgroundActive) {
+    RequestRedraw();
+    pointerHandlers_->ScrollToPoint(LonToX(p, longitude), LatToY(p, latitude));
+    return;
+  }
+  p.CentreLongitude = longitude;
+  p.CentreLatitude = latitude;
   RequestRedraw();
 }
 

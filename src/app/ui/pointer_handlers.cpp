@@ -254,6 +254,10 @@ void PointerHandlers::ImageCarteClick() {
   ProgramState& state = form_.State();
   ProjectionState& p = state.projection;
   PointerInteraction& s = interaction_;
+  if (s.TiePointStep != 0) {
+    form_.TiePointClick();
+    return;
+  }
   if (!p.NoRotation) {
     return;
   }
