@@ -6,7 +6,7 @@ BUILD     ?= build
 JOBS      ?= $(shell nproc)
 PACKAGES  := cmake make g++ qt6-base-dev qt6-serialport-dev libgtest-dev \
              libbenchmark-dev fonts-dejavu-core xvfb xauth socat gpsbabel direwolf \
-             qt6-image-formats-plugins
+             gdal-bin unzip qt6-image-formats-plugins
 SUDO      := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 RUN_DIR   := $(BUILD)/run-data
 

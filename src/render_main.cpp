@@ -9,6 +9,7 @@
 
 #include "app/map_scene.h"
 #include "app/render_options.h"
+#include "app/render_profile.h"
 #include "app/startup.h"
 #include "images/background_image.h"
 #include "platform/dialogs.h"
@@ -107,9 +108,16 @@ int main(int argc, char** argv) {
   }
   orvex::MapScene scene = orvex::MakeMapScene(state, canvas);
   orvex::RequestRedraw(scene);
+  if (options.horizon) {
+    orvex::RenderHorizon(state, canvas);
+  }
+  std::optional<orvex::ProfileRender> profile;
+  if (options.profile) {
+    profile = orvex::RenderProfile(state, canvas, *options.profile);
+  }
   QImageWriter writer(QString::fromStdString(options.output), "png");
   if (!writer.write(canvas.Image())) {
     return Fail(options.output + ": " + writer.errorString().toStdString());
   }
-  return 0;
+  return profile ? orvex::WriteProfile(*profile, options.profile->output) : 0;
 }

@@ -45,6 +45,8 @@ struct ProgramState {
   bool FabricationDallesPossible = false;
   int PourcentExpansion = 100;
   int PourcentApplique = 100;
+  // Set by the "Annule" button; long commands test it between steps and clear it when they end.
+  bool AnnuleFonction = false;
 };
 
 }  // namespace orvex

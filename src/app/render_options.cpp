@@ -17,7 +17,7 @@ constexpr QChar kValueJoint = u'\n';  // never inside a number or a file name gi
 // Options followed by several values ("--centre LON LAT"). QCommandLineParser
 // takes one value per option and would read a negative latitude as an option,
 // so the values are joined into one before it sees them.
-const std::vector<std::pair<QString, int>> kMultiValueOptions = {{"--centre", 2}};
+const std::vector<std::pair<QString, int>> kMultiValueOptions = {{"--centre", 2}, {"--profile", 5}};
 
 QStringList JoinMultiValueOptions(const QStringList& arguments, std::string& error) {
   QStringList joined;
@@ -67,6 +67,26 @@ bool ParseCentre(const QString& value, RenderOptions& options) {
   return true;
 }
 
+bool ParseProfile(const QString& value, RenderOptions& options) {
+  const QStringList parts = value.split(kValueJoint);
+  if (parts.size() != 5 || parts[4].isEmpty()) {
+    return false;
+  }
+  double numbers[4] = {};
+  for (int i = 0; i < 4; ++i) {
+    if (!ParseDecimal(CommaToPoint(parts[i].toStdString()), numbers[i])) {
+      return false;
+    }
+  }
+  for (int i = 0; i < 4; i += 2) {
+    if (numbers[i] < -180 || numbers[i] > 180 || numbers[i + 1] < -90 || numbers[i + 1] > 90) {
+      return false;
+    }
+  }
+  options.profile = ProfileRequest{numbers[0], numbers[1], numbers[2], numbers[3], parts[4].toStdString()};
+  return true;
+}
+
 }  // namespace
 
 RenderCommand ParseRenderOptions(const QStringList& arguments, RenderOptions& options, std::string& message) {
@@ -81,7 +101,14 @@ RenderCommand ParseRenderOptions(const QStringList& arguments, RenderOptions& op
   const QCommandLineOption centre("centre", "Map centre in decimal degrees (two values).", "LON LAT");
   const QCommandLineOption globe("globe", "Globe view instead of the plane map.");
   const QCommandLineOption grid("grid", "Draw the Maidenhead locator grid.");
-  parser.addOptions({size, zoom, centre, globe, grid});
+  const QCommandLineOption profile(
+      "profile",
+      "Level profile along the vector from LON1 LAT1 to LON2 LAT2 (decimal degrees): crossings and A/B on the map, "
+      "the section written to PROFILE.png, the crossings west to east on standard output as CSV lines "
+      "longitude,latitude,altitude (m),distance from A (km).",
+      "LON1 LAT1 LON2 LAT2 PROFILE.png");
+  const QCommandLineOption horizon("horizon", "Draw the visibility horizon from the view centre.");
+  parser.addOptions({size, zoom, centre, globe, grid, profile, horizon});
   const QCommandLineOption background(
       "background", "Draw over a scanned map (its .cor beside it), at the picture's own size and scale.", "PICTURE");
   parser.addOption(background);
@@ -117,6 +144,11 @@ RenderCommand ParseRenderOptions(const QStringList& arguments, RenderOptions& op
     message = "--centre needs a longitude (-180..180) and a latitude (-90..90) in decimal degrees";
     return RenderCommand::Refused;
   }
+  if (parser.isSet(profile) && !ParseProfile(parser.value(profile), options)) {
+    message = "--profile needs LON1 LAT1 LON2 LAT2 (-180..180, -90..90, decimal degrees) and a PNG file name";
+    return RenderCommand::Refused;
+  }
+  options.horizon = parser.isSet(horizon);
   options.globe = parser.isSet(globe);
   options.grid = parser.isSet(grid);
   if (parser.isSet(background)) {

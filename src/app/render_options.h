@@ -6,6 +6,16 @@
 
 namespace orvex {
 
+// A level profile along the vector from (lon1, lat1) to (lon2, lat2), its
+// section written to `output`.
+struct ProfileRequest {
+  double lon1 = 0;
+  double lat1 = 0;
+  double lon2 = 0;
+  double lat2 = 0;
+  std::string output;  // PNG file
+};
+
 struct RenderOptions {
   std::string directory;  // holds ORVEX.INI
   std::string output;     // PNG file
@@ -16,6 +26,8 @@ struct RenderOptions {
   std::optional<double> centreLatitude;
   bool globe = false;
   bool grid = false;
+  std::optional<ProfileRequest> profile;
+  bool horizon = false;  // the visibility horizon from the view centre
   std::string background;  // scanned map picture, its .cor beside it; empty for none
 };
 

@@ -6,6 +6,7 @@
 #include "platform/cp1252.h"
 #include "platform/directory_listing.h"
 #include "platform/paths.h"
+#include "terrain/fil_file.h"
 
 namespace orvex {
 namespace {
@@ -70,7 +71,13 @@ Interpretation MakeInterpretation(ProgramState& state, StartupContext& context) 
       .removeLastLine = context.removeLastLine,
       .closeStartupWindow = context.closeStartupWindow,
       .lireDalles = [&state](const std::filesystem::path& file) { return LitDalles(file, state.dalle); },
-      .importeFil = {},
+      .importeFil =
+          [&state, &context](const std::filesystem::path& file) {
+            if (const std::string erreur = ImporteFIL(file, state.dalle); !erreur.empty()) {
+              context.dialogs.Message(MessageKind::Error, "Fichier " + PathText(file) + " : " + erreur);
+            }
+            return 0;
+          },
   };
 }
 

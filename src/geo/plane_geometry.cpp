@@ -6,6 +6,7 @@ namespace orvex {
 namespace {
 
 bool IsVertical(const Segment& s) { return s.x1 == s.x2; }
+bool IsHorizontal(const Segment& s) { return s.y1 == s.y2; }
 
 LineForm LineOf(const Segment& s) { return LineThroughPoints(s.x1, s.y1, s.x2, s.y2); }
 
@@ -13,6 +14,15 @@ LineForm LineOf(const Segment& s) { return LineThroughPoints(s.x1, s.y1, s.x2, s
 Crossing OnVertical(const Segment& vertical, const Segment& other) {
   const LineForm line = LineOf(other);
   return {vertical.x1, line.LineSlope * vertical.x1 + line.LineIntercept};
+}
+
+// The point where a horizontal segment meets the sloped line of another. Its
+// height is the segment's own: a height recomputed from the other line would
+// differ from it by a rounding and fail the box test of a segment that has no
+// height at all.
+Crossing OnHorizontal(const Segment& horizontal, const Segment& other) {
+  const LineForm line = LineOf(other);
+  return {(horizontal.y1 - line.LineIntercept) / line.LineSlope, horizontal.y1};
 }
 
 bool InsideBox(const Segment& s, const Crossing& c) {
@@ -44,6 +54,8 @@ std::optional<Crossing> IntersectSegments(const Segment& a, const Segment& b) {
     crossing = OnVertical(a, b);
   } else if (IsVertical(b)) {
     crossing = OnVertical(b, a);
+  } else if (IsHorizontal(a) != IsHorizontal(b)) {
+    crossing = IsHorizontal(a) ? OnHorizontal(a, b) : OnHorizontal(b, a);
   } else {
     const LineForm lineA = LineOf(a);
     const LineForm lineB = LineOf(b);

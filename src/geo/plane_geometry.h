@@ -36,7 +36,8 @@ LineForm LineThroughPoints(double x1, double y1, double x2, double y2);
 std::optional<Crossing> IntersectLines(double slope1, double intercept1, double slope2, double intercept2);
 
 // Where two segments cross, ends included; none when they miss each other or
-// are parallel. Vertical segments are handled as such.
+// are parallel. Vertical and horizontal segments are handled as such: the
+// crossing keeps their x, or their y, exactly.
 std::optional<Crossing> IntersectSegments(const Segment& a, const Segment& b);
 
 Ray SetRay(double originX, double originY, double originZ, double targetX, double targetY, double targetZ);

@@ -10,6 +10,8 @@ void EchoLine(const std::string& utf8) {
   std::fflush(stderr);
 }
 
+bool Dialogs::ChoosePrinter(QPrinter&) { return false; }
+
 void StderrDialogs::Message(MessageKind, const std::string& text) { EchoLine(text); }
 
 Answer StderrDialogs::Ask(const std::string& text, bool) {

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+class QPrinter;
+
 namespace orvex {
 
 enum class MessageKind { Information, Warning, Error };
@@ -26,6 +28,9 @@ class Dialogs {
   virtual std::optional<std::string> OpenFileName(const FileDialogRequest& request) = 0;
   virtual std::optional<std::string> SaveFileName(const FileDialogRequest& request) = 0;
   virtual void Beep() = 0;
+  // The system's print dialog on `printer`; true when the user chose to
+  // print. Without a window there is nothing to choose: false.
+  virtual bool ChoosePrinter(QPrinter& printer);
 };
 
 // Writes one line to standard error: the record a user who started the

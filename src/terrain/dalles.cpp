@@ -5,7 +5,10 @@
 #include <cmath>
 #include <cstdio>
 #include <memory>
+#include <string>
 #include <system_error>
+
+#include "platform/atomic_file.h"
 
 namespace orvex {
 
@@ -114,18 +117,27 @@ std::array<unsigned char, kOctetsEntete> Entete(const TDalle& dalle) {
   return entete;
 }
 
-bool EcritLignes(std::FILE* file, const TDalle& dalle) {
-  std::vector<unsigned char> tampon(2 * static_cast<std::size_t>(dalle.NbX));
+// Rows go out in blocks of about a megabyte: few system calls, little memory.
+bool EcritLignes(AtomicFileWriter& writer, const TDalle& dalle) {
+  constexpr std::size_t kBloc = 1 << 20;
+  std::string tampon;
+  tampon.reserve(kBloc + 2 * static_cast<std::size_t>(dalle.NbX));
   for (std::int32_t r = 0; r < dalle.NbY; ++r) {
     const std::vector<std::int32_t>& ligne = dalle.Alt[static_cast<std::size_t>(r)];
-    for (std::size_t c = 0; c < tampon.size() / 2; ++c) {
-      EcritMot(tampon.data(), c, static_cast<std::uint32_t>(ligne[c]));
+    const std::size_t debut = tampon.size();
+    tampon.resize(debut + 2 * static_cast<std::size_t>(dalle.NbX));
+    auto* octets = reinterpret_cast<unsigned char*>(tampon.data() + debut);
+    for (std::size_t c = 0; c < static_cast<std::size_t>(dalle.NbX); ++c) {
+      EcritMot(octets, c, static_cast<std::uint32_t>(ligne[c]));
     }
-    if (std::fwrite(tampon.data(), 1, tampon.size(), file) != tampon.size()) {
-      return false;
+    if (tampon.size() >= kBloc) {
+      if (!writer.Write(tampon)) {
+        return false;
+      }
+      tampon.clear();
     }
   }
-  return true;
+  return writer.Write(tampon);
 }
 
 // round(degrees x 16384) in 64 bits; nothing for values no grid can hold.
@@ -187,20 +199,14 @@ int EcritDalles(const std::filesystem::path& file, const TDalle& dalle) {
       return ec.value();
     }
   }
-  Fichier fichier;
-  if (const int status = Ouvre(file, "wb", fichier); status != 0) {
-    return status;
+  if (std::filesystem::is_directory(file, ec)) {
+    return EISDIR;
   }
-  errno = 0;
+  AtomicFileWriter writer(file);
   const auto entete = Entete(dalle);
-  if (std::fwrite(entete.data(), 1, entete.size(), fichier.get()) != entete.size() ||
-      !EcritLignes(fichier.get(), dalle)) {
-    return ErreurSysteme(EIO);
-  }
-  if (std::fclose(fichier.release()) != 0) {
-    return ErreurSysteme(EIO);
-  }
-  return 0;
+  writer.Write(std::string_view(reinterpret_cast<const char*>(entete.data()), entete.size()));
+  EcritLignes(writer, dalle);
+  return writer.Commit();
 }
 
 std::int32_t AltitudeDuPoint(const TDalle& dalle, double lg, double lt) {

@@ -36,8 +36,9 @@ inline constexpr std::int32_t kDallesMaxCotes = 10000;
 // or rows gives an empty grid and 0.
 int LitDalles(const std::filesystem::path& file, TDalle& dalle);
 
-// Writes `dalle` to `file`, creating its directory when missing and
-// overwriting an existing file. Returns 0 or a non-zero file result.
+// Writes `dalle` to `file`, creating its directory when missing, and replaces
+// an existing file atomically: a failed write leaves the old file whole.
+// Returns 0 or a non-zero file result.
 int EcritDalles(const std::filesystem::path& file, const TDalle& dalle);
 
 // The visible map area in degrees; a point is in it only strictly inside.

@@ -1,6 +1,7 @@
 #pragma once
 // A Dialogs double: records every text shown and answers from queues.
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,6 +22,8 @@ class ScriptedDialogs : public Dialogs {
   std::optional<std::string> OpenFileName(const FileDialogRequest& request) override;
   std::optional<std::string> SaveFileName(const FileDialogRequest& request) override;
   void Beep() override { ++beeps; }
+  // Answers the print dialog; no printer chosen when empty.
+  bool ChoosePrinter(QPrinter& chosen) override { return printer && printer(chosen); }
 
   std::vector<ShownMessage> messages;
   std::vector<std::string> questions;
@@ -28,6 +31,7 @@ class ScriptedDialogs : public Dialogs {
   std::deque<Answer> answers;                        // empty: answers No
   std::deque<std::optional<std::string>> fileNames;  // empty: cancelled
   int beeps = 0;
+  std::function<bool(QPrinter&)> printer;
 };
 
 }  // namespace orvex::testing

@@ -72,6 +72,9 @@ TFormPrinc::TFormPrinc(Dialogs& dialogs, std::filesystem::path startDirectory, Q
   connect(Timer1, &QTimer::timeout, this, &TFormPrinc::Timer1Timer);
   pointerHandlers_ = std::make_unique<PointerHandlers>(*this);
   BuildTerrainMenu();
+  BuildProfilCommands();
+  BuildImportMenu();
+  BuildFabricationMenu();
   BuildImagesMenu();
 }
 
@@ -116,6 +119,7 @@ void TFormPrinc::BuildPanels(QWidget* central) {
 
 void TFormPrinc::BuildMenus() {
   QMenu* fichier = menuBar()->addMenu(QStringLiteral("&Fichier"));
+  fichier->setObjectName("Fichier1");
   Quitter1 = fichier->addAction(QStringLiteral("Quitter"));
   Quitter1->setObjectName("Quitter1");
   connect(Quitter1, &QAction::triggered, this, &TFormPrinc::Quitter1Click);

@@ -49,6 +49,9 @@ class TFormPrinc : public QMainWindow {
   Dialogs& UserDialogs() { return dialogs_; }
   // The pointer, keyboard and navigation handlers.
   PointerHandlers& Pointer() { return *pointerHandlers_; }
+  // The level profile of the last drawn vector, and the visibility horizon.
+  void ProfilNiveauCmdExecute();
+  void HorVisibiliteClick();
   // Lays a scanned map under the vector layers and ties it to geography;
   // a picture that cannot be read leaves everything as it was.
   void ChargeImageFond(const std::filesystem::path& picture);
@@ -93,6 +96,7 @@ class TFormPrinc : public QMainWindow {
   QAction* N15 = nullptr;
   QAction* Fabriquerdalledesniveaux1 = nullptr;
   QAction* Filtragedeniveau1 = nullptr;
+  QAction* Importationdonnes1 = nullptr;
   QAction* LirefichierGPS1 = nullptr;
   QAction* DessinerUnTrace = nullptr;
   QAction* Sauverfichiertrac1 = nullptr;
@@ -123,6 +127,11 @@ class TFormPrinc : public QMainWindow {
   void BuildGpsMenu();
   void BuildTerrainMenu();
   void Filtragedeniveau1Click();
+  void BuildProfilCommands();
+  void BuildImportMenu();
+  void Importationdonnes1Click();
+  void BuildFabricationMenu();
+  void Fabriquerdalledesniveaux1Click();
   void MSComm1Comm();
   void ReceiveAndHandle();
   void ApplyGpsPanel(const GpsPanelUpdate& update);
@@ -159,6 +168,7 @@ class TFormPrinc : public QMainWindow {
   RedrawGate gate_;
   std::unique_ptr<TFormDebug> formDebug_;
   std::unique_ptr<PointerHandlers> pointerHandlers_;
+  bool horizonEnCours_ = false;
 };
 
 }  // namespace orvex

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
 
 #include "platform/ui/qt_text.h"
 
@@ -59,5 +60,10 @@ std::optional<std::string> QtDialogs::SaveFileName(const FileDialogRequest& requ
 }
 
 void QtDialogs::Beep() { QApplication::beep(); }
+
+bool QtDialogs::ChoosePrinter(QPrinter& printer) {
+  QPrintDialog dialog(&printer, parent_);
+  return dialog.exec() == QDialog::Accepted;
+}
 
 }  // namespace orvex

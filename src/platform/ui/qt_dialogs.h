@@ -18,6 +18,7 @@ class QtDialogs : public Dialogs {
   std::optional<std::string> OpenFileName(const FileDialogRequest& request) override;
   std::optional<std::string> SaveFileName(const FileDialogRequest& request) override;
   void Beep() override;
+  bool ChoosePrinter(QPrinter& printer) override;
 
  private:
   QPointer<QWidget> parent_;

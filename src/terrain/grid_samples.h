@@ -1,0 +1,112 @@
+#pragma once
+// What the grid readers (FIL, ESRI ASCII, SRTM) share: where the tile grid's
+// nodes lie and which source sample each takes, the sample text scanner, and
+// the row-by-row filling of a new grid. A failure is a French message for the
+// user; an empty message means success.
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "terrain/dalles.h"
+
+namespace orvex {
+
+// A void (SRTM) or NODATA sample as the scanners hand it over.
+inline constexpr std::int32_t kValeurVide = INT32_MIN;
+
+// The largest step a tile file stores (its header words are 16 bits).
+inline constexpr std::int32_t kPasMaxDalles = 65535;
+
+// Where a source grid's samples lie: the true position of its north-west
+// sample and its steps, in degrees.
+struct GeometrieSource {
+  std::int32_t colonnes = 0;
+  std::int32_t lignes = 0;
+  double lgPremier = 0;
+  double ltPremier = 0;
+  double pasLg = 0;
+  double pasLt = 0;
+};
+
+// The grid to build and, for each node column and row, the source column and
+// row it shows. An empty map means node i shows source sample i.
+struct PlanDalle {
+  std::int32_t colonnesSource = 0;
+  std::int32_t lignesSource = 0;
+  std::int32_t NbX = 0;
+  std::int32_t NbY = 0;
+  FixedDegree LgNO = 0;
+  FixedDegree LtNO = 0;
+  std::int32_t DLg = 0;
+  std::int32_t DLt = 0;
+  std::vector<std::int32_t> colonneSource;
+  std::vector<std::int32_t> ligneSource;
+};
+
+// The nodes of a grid whose positions are counted in whole 1/16384 degree:
+// the corner is the north-west sample's position rounded to a unit. A step
+// that is a whole number of units keeps every sample in place; any other is
+// rounded, the nodes cover the source extent (the last one lies at most half
+// a source cell past the last sample) and each node takes the source sample
+// nearest to it. Refuses grids the tile format cannot hold.
+std::string PlanifieDalle(const GeometrieSource& source, PlanDalle& plan);
+
+// Counts and steps the tile format holds; the FIL reader checks its own
+// arithmetic with it.
+std::string VerifieFormat(const PlanDalle& plan);
+
+// The zone a grid covers on the map: each node stands for the cell one step
+// east and south of it.
+struct EtendueGrille {
+  double ouest = 0;
+  double nord = 0;
+  double est = 0;
+  double sud = 0;
+};
+EtendueGrille EtendueDuPlan(const PlanDalle& plan);
+
+// Fills one source row (west to east) with raw values, kValeurVide for a void;
+// false with a message when the row cannot be read.
+using LecteurLigne = std::function<bool(std::span<std::int32_t> valeurs, std::string& erreur)>;
+
+// Reads every source row in order and builds the grid of `plan`: voids become
+// 0 and leave the range alone, negative altitudes become 0. `dalle` is
+// replaced only when every row was read.
+std::string RemplitDalle(const PlanDalle& plan, const LecteurLigne& lecteur, TDalle& dalle);
+
+// Text samples: values separated by any run of spaces, tabs, CR and LF.
+class LecteurTexte {
+ public:
+  struct Options {
+    std::optional<double> nodata;
+    bool decimales = false;  // "12.5" is read and rounded instead of refused
+  };
+  LecteurTexte(std::string_view texte, std::int32_t colonnes, std::int64_t total, Options options);
+  bool LitLigne(std::span<std::int32_t> valeurs, std::string& erreur);
+
+ private:
+  bool Decimale(const char* debut, std::int32_t& valeur, const char*& fin) const;
+  std::string Position() const;
+  bool Illisible(std::string& erreur) const;
+
+  const char* courant_;
+  const char* fin_;
+  std::int32_t colonnes_;
+  std::int64_t total_;
+  std::int64_t lues_ = 0;
+  Options options_;
+  std::optional<std::int32_t> nodataEntier_;
+};
+
+// The message for a file that cannot be opened or read (system error number).
+std::string ErreurFichier(int status);
+
+// Whether `bytes` can hold `total` values of at least one digit each with a
+// separator between them, checked before anything is allocated for them.
+std::string VerifieTaille(std::size_t bytes, std::int64_t total);
+
+}  // namespace orvex

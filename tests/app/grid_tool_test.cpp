@@ -1,0 +1,141 @@
+// orvex-grid as users run it: a program, its exit status and its output.
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <random>
+
+#include "support/temp_dir.h"
+#include "terrain/curve_index.h"
+#include "terrain/dalles.h"
+
+namespace orvex {
+namespace {
+
+struct ToolRun {
+  int exitCode = -1;
+  std::string out;
+  std::string err;
+};
+
+ToolRun Tool(const QStringList& arguments) {
+  QProcess process;
+  process.start(ORVEX_GRID_PROGRAM, arguments);
+  process.waitForFinished(60000);
+  return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+          process.readAllStandardOutput().toStdString(), process.readAllStandardError().toStdString()};
+}
+
+QString Text(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
+
+TEST(OrvexGrid, ImportsAndDescribes) {
+  testing::TempDir dir;
+  const auto grid = dir.Write("g.asc",
+                              "ncols 2\nnrows 2\nxllcenter 7\nyllcenter 43\ncellsize 0.25\n"
+                              "NODATA_value -1\n5 6\n-1 900\n");
+  const auto output = dir.path() / "out" / "dalles.dat";
+  ToolRun run = Tool({"import", Text(grid), Text(output)});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  TDalle d;
+  ASSERT_EQ(LitDalles(output, d), 0);
+  EXPECT_EQ(d.Alt, (std::vector<std::vector<std::int32_t>>{{5, 6}, {0, 900}}));
+
+  run = Tool({"info", Text(output)});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  for (const char* line : {"columns (NbX)        2\n", "north-west (LgNO)    114688 = 7.000000 degrees\n",
+                           "north-west (LtNO)    708608 = 43.250000 degrees\n", "row step (DLt)       4096 = 900.0000",
+                           "header range         5 .. 900 m", "sample range         0 .. 900 m"}) {
+    EXPECT_NE(run.out.find(line), std::string::npos) << line << "\n" << run.out;
+  }
+}
+
+TEST(OrvexGrid, FailuresSayWhyAndLeaveTheOutput) {
+  testing::TempDir dir;
+  const auto output = dir.Write("dalles.dat", "old");
+  struct Case {
+    QStringList arguments;
+    int exitCode;
+    const char* message;
+  };
+  const Case cases[] = {
+      {{"import", Text(dir.Write("short.fil", "ncols 2\nnrows 1\nx 1\ny 1\na 1\nb 1\nn 0\n5  ")), Text(output)},
+       1,
+       "short.fil: fichier incomplet"},
+      {{"import", Text(dir.path() / "missing.hgt"), Text(output)}, 1, "missing.hgt: fichier illisible"},
+      {{"import", Text(dir.Write("g.asc", "ncols 1\nnrows 1\nxllcorner 0\nyllcorner 0\ncellsize 1\n3\n")),
+        Text(output / "x")},
+       1,
+       "dalles.dat/x: "},
+      {{"info", Text(output)}, 1, "not a whole tile file"},
+      {{"import", Text(output)}, 2, "expected \"import GRID OUTPUT\""},
+      {{"convert", "a", "b"}, 2, "see --help"},
+      {{"--bogus"}, 2, "Unknown option"},
+  };
+  for (const Case& c : cases) {
+    const ToolRun run = Tool(c.arguments);
+    EXPECT_EQ(run.exitCode, c.exitCode) << c.arguments.join(" ").toStdString() << "\n" << run.err;
+    EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+    EXPECT_EQ(testing::ReadFile(output), "old");
+  }
+}
+
+// The tool's file, byte for byte, against a grid made here by the plain scan
+// over the same points, with the default steps and with others.
+TEST(OrvexGrid, FabricatesWhatThePlainScanGives) {
+  testing::TempDir dir;
+  std::mt19937 random(16);
+  TTableNiveaux table;
+  for (const char* name : {"a.dat", "B.DAT"}) {
+    std::string text;
+    auto& set = table.Fichiers.emplace_back();
+    for (int c = 0; c < 6; ++c) {
+      TCourbeNiveau& courbe = set.Elements.emplace_back();
+      courbe.Altitude = 100 + 100 * static_cast<int>(random() % 20);  // the reader skips altitudes below 2
+      text += "8\r\n" + std::to_string(courbe.Altitude) + "\r\n";
+      for (int p = 0; p < 8; ++p) {
+        // Whole units, so that the text reads back exactly.
+        const int lt = 44 * 16384 + static_cast<int>(random() % 4000);
+        const int lg = 7 * 16384 + static_cast<int>(random() % 6000);
+        courbe.Points.push_back({lt, lg});
+        text += std::to_string(lt / 16384.0) + "," + std::to_string(lg / 16384.0) + "\r\n";
+      }
+    }
+    dir.Write(std::string("Region/NIVEAUX/") + name, text);
+  }
+  for (const auto& [seconds, units] :
+       {std::pair{QStringList{}, 137}, std::pair{QStringList{"--step-x", "7.5", "--step-y", "7.5"}, 34}}) {
+    const auto output = dir.path() / "out.dat";
+    const ToolRun run =
+        Tool(QStringList{"fabricate", Text(dir.path() / "Region")} + seconds + QStringList{Text(output)});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    TDalle made;
+    ASSERT_EQ(LitDalles(output, made), 0);
+    TDalle expected = made;
+    ASSERT_EQ(made.DLg, units);
+    ASSERT_GT(made.NbX * made.NbY, 100);
+    for (std::int32_t r = 0; r < made.NbY; ++r) {
+      for (std::int32_t c = 0; c < made.NbX; ++c) {
+        expected.Alt[r][c] = AltitudeCourbeLaPlusProche(table, made.LgNO + c * made.DLg, made.LtNO - r * made.DLt);
+      }
+    }
+    ASSERT_EQ(EcritDalles(dir.path() / "expected.dat", expected), 0);
+    EXPECT_TRUE(testing::ReadFile(output) == testing::ReadFile(dir.path() / "expected.dat"))
+        << seconds.join(" ").toStdString();
+  }
+  const ToolRun empty =
+      Tool({"fabricate", Text(dir.MakeDir("Vide/niveaux").parent_path()), Text(dir.path() / "x.dat")});
+  EXPECT_EQ(empty.exitCode, 1);
+  EXPECT_NE(empty.err.find("aucun point"), std::string::npos) << empty.err;
+  EXPECT_EQ(Tool({"import", "--step-x", "3", "a", "b"}).exitCode, 2);
+}
+
+TEST(OrvexGrid, HelpAndVersionOnStandardOutput) {
+  ToolRun run = Tool({"--help"});
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_NE(run.out.find("import GRID OUTPUT"), std::string::npos) << run.out;
+  run = Tool({"--version"});
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.out.rfind("orvex-grid 0.", 0), 0u) << run.out;
+}
+
+}  // namespace
+}  // namespace orvex
