@@ -182,6 +182,9 @@ TEST_F(GpsReceive, AprsStationsKeepTheirTrackAndAreDrawnAtTheirLastPosition) {
   Start(kTrameAprs);
   // The TNC prints a header line, then the information line.
   pty_.Write("LX1ABC-9>APRS,WIDE2-1:\r\n!4936.00N/00607.80E>test\r\n");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return form_->State().stations.Reports == 1; }, 3000));
+  const ScreenPoint first = GeoToScreen(form_->State().projection, 6.13, 49.6, 0);
+  EXPECT_EQ(form_->Picture().pixel(first.x - 8, first.y), qRgb(255, 255, 0)) << "drawn on receipt, no redraw";
   pty_.Write("LX1ABC-9>APRS,WIDE2-1:\r\n!4940.00N/00610.00E>moved\r\n");
   pty_.Write("LX1ABC-9>APRS,WIDE2-1:\r\n!4940.00N/00610.00E>same\r\n");
   const AprsStationTable& stations = form_->State().stations;
