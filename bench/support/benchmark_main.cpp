@@ -1,14 +1,15 @@
-// The main of every benchmark program: a headless QGuiApplication (text and
-// pictures need one), then Google Benchmark.
+// The main of every benchmark program: a headless QApplication (text,
+// pictures and the windows some benchmarks open need one), then Google
+// Benchmark.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
+#include <QApplication>
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
   }
-  QGuiApplication app(argc, argv);
+  QApplication app(argc, argv);
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
     return 1;

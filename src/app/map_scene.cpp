@@ -1,5 +1,6 @@
 #include "app/map_scene.h"
 
+#include "garmin/waypoint_table.h"
 #include "gps/aprs_track_layer.h"
 #include "gps/trace_layers.h"
 #include "terrain/view/dessine_relief.h"
@@ -12,6 +13,8 @@ MapScene MakeMapScene(ProgramState& state, Canvas& canvas, ReliefHooks hooks) {
   scene.aprsStations = state.stationPoints;
   scene.background = state.fond.Present() ? &state.fond.Shown : nullptr;
   scene.aprsTrackLayer = [&state, &canvas] { DrawAprsTracks(canvas, state.projection, state.stations); };
+  state.garmin.WaypointPoints = WaypointPoints(state.garmin.Waypoints);
+  scene.waypoints = state.garmin.WaypointPoints;
   scene.liveTraceLayer = [&state, &canvas] {
     DrawLiveTrace(canvas, state.projection, state.traces, state.receive.DropPoint, state.projection.BackgroundActive,
                   state.receive.PendingDropCross);

@@ -7,6 +7,7 @@
 
 #include "app/configuration.h"
 #include "database/tables.h"
+#include "garmin/garmin_state.h"
 #include "geo/projection.h"
 #include "gps/aprs_station_table.h"
 #include "gps/position_handler.h"
@@ -38,6 +39,7 @@ struct ProgramState {
   ReceiveState receive;
   Traces traces;
   AprsStationTable stations;
+  GarminState garmin;  // waypoints and the Garmin transfer file
   std::vector<LabelledPoint> stationPoints;  // what the station layer draws
   ImageFond fond;  // the scanned map under the vector layers, when one is shown
   MatriceEcran matrice;  // the grid as last projected, kept for the 3D views

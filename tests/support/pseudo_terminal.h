@@ -25,6 +25,8 @@ class PseudoTerminal {
   std::string Read(int timeoutMs) const;
   // The device goes away, as a USB receiver pulled out.
   void CloseMaster();
+  // For a device played from its own thread (non-blocking).
+  int MasterDescriptor() const { return master_; }
 
  private:
   int master_ = -1;

@@ -13,6 +13,7 @@
 #include "app/ui/form_debug.h"
 #include "app/ui/map_picture.h"
 #include "app/ui/pointer_handlers.h"
+#include "garmin/ui/form_grmn.h"
 #include "platform/ui/qt_text.h"
 
 namespace orvex {
@@ -133,6 +134,8 @@ void TFormPrinc::BuildMenus() {
   ToolBar1 = addToolBar(QStringLiteral("Outils"));
   ToolBar1->setObjectName("ToolBar1");
   ToolBar1->setMovable(false);
+  BuildGarminMenu();
+  BuildBrowserMenu();
 }
 
 void TFormPrinc::DisposeFenetre(int screenWidth, int screenHeight) {

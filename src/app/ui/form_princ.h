@@ -14,6 +14,8 @@
 #include <memory>
 
 #include "app/program_state.h"
+#include "browser/browser_kind.h"
+#include "browser/ui/form_trouve.h"
 #include "gps/ms_comm.h"
 #include "mapview/canvas.h"
 #include "mapview/redraw_gate.h"
@@ -25,6 +27,7 @@ namespace orvex {
 class MapPicture;
 class TFormDebug;
 class PointerHandlers;
+class TFormGRMN;
 struct ListeCartes;
 
 class TFormPrinc : public QMainWindow {
@@ -52,6 +55,9 @@ class TFormPrinc : public QMainWindow {
   // The level profile of the last drawn vector, and the visibility horizon.
   void ProfilNiveauCmdExecute();
   void HorVisibiliteClick();
+  // A click on the map while "Créer un waypoint" waits for one: asks for the
+  // name and adds the waypoint there. False when no waypoint was waited for.
+  bool CreateWaypointAt(double lon, double lat);
   // Lays a scanned map under the vector layers and ties it to geography;
   // a picture that cannot be read leaves everything as it was.
   void ChargeImageFond(const std::filesystem::path& picture);
@@ -101,6 +107,10 @@ class TFormPrinc : public QMainWindow {
   QAction* DessinerUnTrace = nullptr;
   QAction* Sauverfichiertrac1 = nullptr;
   QAction* Lirefichiertrac1 = nullptr;
+  QAction* Transfert1 = nullptr;
+  QAction* Crerunwaypoint1 = nullptr;
+  QAction* Sauveunfichierwaypoint1 = nullptr;
+  QAction* ChargeunfichierWaypoint1 = nullptr;
   QAction* Lireunfichierimage1 = nullptr;
   QAction* MenuApercuFichierImage = nullptr;
   QAction* MenuPropfond = nullptr;
@@ -140,6 +150,14 @@ class TFormPrinc : public QMainWindow {
   void Sauverfichiertrac1Click();
   void Lirefichiertrac1Click();
   void MSComm1DeviceLost();
+  void BuildGarminMenu();
+  void Transfert1Click();
+  void Crerunwaypoint1Click();
+  void Sauveunfichierwaypoint1Click();
+  void ChargeunfichierWaypoint1Click();
+  void BuildBrowserMenu();
+  void OpenBrowser(BrowserKind kind);
+  void OpenPlaceSearch(TrouveMode mode);
   // Brings a place into view: the new centre, or scrolled to over a background.
   void ShowPlace(double longitude, double latitude);
   MapScene Scene();
@@ -169,6 +187,7 @@ class TFormPrinc : public QMainWindow {
   std::unique_ptr<TFormDebug> formDebug_;
   std::unique_ptr<PointerHandlers> pointerHandlers_;
   bool horizonEnCours_ = false;
+  std::unique_ptr<TFormGRMN> formGRMN_;
 };
 
 }  // namespace orvex

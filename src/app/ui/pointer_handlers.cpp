@@ -258,7 +258,7 @@ void PointerHandlers::ImageCarteClick() {
     form_.TiePointClick();
     return;
   }
-  if (!p.NoRotation) {
+  if (!p.NoRotation || form_.CreateWaypointAt(s.PointerLongitude, s.PointerLatitude)) {
     return;
   }
   const bool drawingTrace = form_.DessinerUnTrace->isChecked();

@@ -1,0 +1,44 @@
+#include "garmin/ui/form_intro_wp.h"
+
+#include <QVBoxLayout>
+
+#include "platform/ui/qt_text.h"
+
+namespace orvex {
+
+TFormIntroWP::TFormIntroWP(const WaypointTable& table, QWidget* parent) : QDialog(parent), table_(table) {
+  setObjectName("FormIntroWP");
+  setWindowTitle(QStringLiteral("nouveau Way point"));
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(new QLabel(QStringLiteral("Nom du waypoint (6 caractères max)"), this));
+  EditNomWP = new QLineEdit(this);
+  EditNomWP->setObjectName("EditNomWP");
+  EditNomWP->setMaxLength(static_cast<int>(kGarminNameLength));
+  layout->addWidget(EditNomWP);
+  layout->addWidget(new QLabel(QStringLiteral("commentaire (40 caractères max)"), this));
+  EditCommWP = new QLineEdit(this);
+  EditCommWP->setObjectName("EditCommWP");
+  EditCommWP->setMaxLength(static_cast<int>(kGarminCommentLength));
+  layout->addWidget(EditCommWP);
+  LabelMessage = new QLabel(this);
+  LabelMessage->setObjectName("LabelMessage");
+  LabelMessage->setTextFormat(Qt::PlainText);
+  layout->addWidget(LabelMessage);
+  ButtonOk = new QPushButton(QStringLiteral("Ok"), this);
+  ButtonOk->setObjectName("ButtonOk");
+  ButtonOk->setDefault(true);
+  layout->addWidget(ButtonOk);
+  connect(ButtonOk, &QPushButton::clicked, this, &TFormIntroWP::ButtonOkClick);
+}
+
+void TFormIntroWP::ButtonOkClick() {
+  const std::string name = PaddedWaypointName(FromQString(EditNomWP->text()));
+  if (WaypointNameUsed(table_, name)) {
+    LabelMessage->setText(QStringLiteral("Nom déjà utilisé"));
+    return;
+  }
+  result_ = NewWaypoint{name.substr(0, kGarminNameLength), FromQString(EditCommWP->text())};
+  accept();
+}
+
+}  // namespace orvex
