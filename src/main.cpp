@@ -10,6 +10,7 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("ORVEXIS Cartographie numérique vectorisée"));
+  QApplication::setApplicationVersion(QStringLiteral(ORVEX_VERSION));
   orvex::QtDialogs dialogs;
   orvex::TFormPrinc form(dialogs, std::filesystem::current_path());
   dialogs.SetParent(&form);

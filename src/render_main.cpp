@@ -2,8 +2,8 @@
 // window and without the serial port. Start-up lines and messages go to
 // standard error exactly as the program writes them.
 #include <QGuiApplication>
-#include <QImageWriter>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <optional>
 
@@ -13,6 +13,7 @@
 #include "app/startup.h"
 #include "images/background_image.h"
 #include "platform/dialogs.h"
+#include "terrain/view/controle_3d.h"
 
 namespace {
 
@@ -32,6 +33,10 @@ void ApplyOptions(const orvex::RenderOptions& options, orvex::ProgramState& stat
   }
   if (options.globe) {
     orvex::ToggleProjection(p);
+  }
+  if (options.angles) {
+    const auto& [alpha, beta, gamma] = *options.angles;
+    orvex::RegleAngles(p, alpha, beta, gamma);
   }
   state.display.GridShown = options.grid;
 }
@@ -115,9 +120,8 @@ int main(int argc, char** argv) {
   if (options.profile) {
     profile = orvex::RenderProfile(state, canvas, *options.profile);
   }
-  QImageWriter writer(QString::fromStdString(options.output), "png");
-  if (!writer.write(canvas.Image())) {
-    return Fail(options.output + ": " + writer.errorString().toStdString());
+  if (const int status = orvex::WritePngAtomically(options.output, canvas.Image()); status != 0) {
+    return Fail(options.output + ": " + std::strerror(status));
   }
   return profile ? orvex::WriteProfile(*profile, options.profile->output) : 0;
 }

@@ -49,6 +49,8 @@ struct ProgramState {
   int PourcentApplique = 100;
   // Set by the "Annule" button; long commands test it between steps and clear it when they end.
   bool AnnuleFonction = false;
+  bool SurvolEnCours = false;       // the fly-over runs
+  double CorrectionAltitude = 2.0;  // heights of the ground view are divided by it
 };
 
 }  // namespace orvex

@@ -17,7 +17,7 @@ constexpr QChar kValueJoint = u'\n';  // never inside a number or a file name gi
 // Options followed by several values ("--centre LON LAT"). QCommandLineParser
 // takes one value per option and would read a negative latitude as an option,
 // so the values are joined into one before it sees them.
-const std::vector<std::pair<QString, int>> kMultiValueOptions = {{"--centre", 2}, {"--profile", 5}};
+const std::vector<std::pair<QString, int>> kMultiValueOptions = {{"--centre", 2}, {"--profile", 5}, {"--angles", 3}};
 
 QStringList JoinMultiValueOptions(const QStringList& arguments, std::string& error) {
   QStringList joined;
@@ -67,6 +67,24 @@ bool ParseCentre(const QString& value, RenderOptions& options) {
   return true;
 }
 
+constexpr double kMaxAngle = 360;
+
+bool ParseAngles(const QString& value, RenderOptions& options) {
+  const QStringList parts = value.split(kValueJoint);
+  std::array<double, 3> angles{};
+  if (parts.size() != 3) {
+    return false;
+  }
+  for (qsizetype i = 0; i < parts.size(); ++i) {
+    double& angle = angles[static_cast<std::size_t>(i)];
+    if (!ParseDecimal(CommaToPoint(parts[i].toStdString()), angle) || angle < -kMaxAngle || angle > kMaxAngle) {
+      return false;
+    }
+  }
+  options.angles = angles;
+  return true;
+}
+
 bool ParseProfile(const QString& value, RenderOptions& options) {
   const QStringList parts = value.split(kValueJoint);
   if (parts.size() != 5 || parts[4].isEmpty()) {
@@ -99,6 +117,9 @@ RenderCommand ParseRenderOptions(const QStringList& arguments, RenderOptions& op
   const QCommandLineOption size("size", "Picture size, each side 1 to 20000 (default 1280x800).", "WxH");
   const QCommandLineOption zoom("zoom", "Zoom, 1 to 50000 (default: ZoomDemarre).", "Z");
   const QCommandLineOption centre("centre", "Map centre in decimal degrees (two values).", "LON LAT");
+  const QCommandLineOption angles(
+      "angles", "View turned about the X, Y and Z axes in degrees (three values), as the 3D controller turns it.",
+      "ALPHA BETA GAMMA");
   const QCommandLineOption globe("globe", "Globe view instead of the plane map.");
   const QCommandLineOption grid("grid", "Draw the Maidenhead locator grid.");
   const QCommandLineOption profile(
@@ -108,7 +129,7 @@ RenderCommand ParseRenderOptions(const QStringList& arguments, RenderOptions& op
       "longitude,latitude,altitude (m),distance from A (km).",
       "LON1 LAT1 LON2 LAT2 PROFILE.png");
   const QCommandLineOption horizon("horizon", "Draw the visibility horizon from the view centre.");
-  parser.addOptions({size, zoom, centre, globe, grid, profile, horizon});
+  parser.addOptions({size, zoom, centre, angles, globe, grid, profile, horizon});
   const QCommandLineOption background(
       "background", "Draw over a scanned map (its .cor beside it), at the picture's own size and scale.", "PICTURE");
   parser.addOption(background);
@@ -144,6 +165,10 @@ RenderCommand ParseRenderOptions(const QStringList& arguments, RenderOptions& op
     message = "--centre needs a longitude (-180..180) and a latitude (-90..90) in decimal degrees";
     return RenderCommand::Refused;
   }
+  if (parser.isSet(angles) && !ParseAngles(parser.value(angles), options)) {
+    message = "--angles needs three angles in degrees, each -360..360";
+    return RenderCommand::Refused;
+  }
   if (parser.isSet(profile) && !ParseProfile(parser.value(profile), options)) {
     message = "--profile needs LON1 LAT1 LON2 LAT2 (-180..180, -90..90, decimal degrees) and a PNG file name";
     return RenderCommand::Refused;
@@ -153,8 +178,9 @@ RenderCommand ParseRenderOptions(const QStringList& arguments, RenderOptions& op
   options.grid = parser.isSet(grid);
   if (parser.isSet(background)) {
     // The picture and its corners fix the size, the scale and the centre.
-    if (parser.isSet(size) || parser.isSet(zoom) || parser.isSet(centre) || options.globe) {
-      message = "--background cannot be combined with --size, --zoom, --centre or --globe";
+    // A scanned map is never turned: the 3D commands are off over it.
+    if (parser.isSet(size) || parser.isSet(zoom) || parser.isSet(centre) || options.globe || options.angles) {
+      message = "--background cannot be combined with --size, --zoom, --centre, --globe or --angles";
       return RenderCommand::Refused;
     }
     options.background = parser.value(background).toStdString();

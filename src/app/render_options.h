@@ -1,6 +1,7 @@
 #pragma once
 // Command line of orvex-render, the headless map exporter.
 #include <QStringList>
+#include <array>
 #include <optional>
 #include <string>
 
@@ -24,6 +25,7 @@ struct RenderOptions {
   std::optional<int> zoom;
   std::optional<double> centreLongitude;
   std::optional<double> centreLatitude;
+  std::optional<std::array<double, 3>> angles;  // alpha, beta, gamma in degrees
   bool globe = false;
   bool grid = false;
   std::optional<ProfileRequest> profile;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/program_state.h"
+#include "database/directive.h"
 #include "platform/dialogs.h"
 #include "platform/progress.h"
 
@@ -27,6 +28,10 @@ StartupOutcome ReadConfiguration(ProgramState& state, const std::filesystem::pat
 
 // Directories, region list, region data, relays and channels (steps 7 to 13).
 StartupOutcome ReadRegionData(ProgramState& state, StartupContext& context);
+
+// The interpretation of the region files into the state's tables and grid,
+// reporting to `context`.
+Interpretation MakeInterpretation(ProgramState& state, StartupContext& context);
 
 // The start values of the global state (step 15).
 void InitialiseGlobalState(ProgramState& state);

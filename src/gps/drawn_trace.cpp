@@ -12,6 +12,7 @@
 #include "geo/coordinate_text.h"
 #include "gps/normalise_separators.h"
 #include "gps/traces_directory.h"
+#include "platform/atomic_file.h"
 #include "platform/cp1252.h"
 #include "platform/paths.h"
 #include "platform/text_file.h"
@@ -38,17 +39,6 @@ std::string PointLine(const DrawnPoint& point) {
          std::string(kTraceFileLineEnd);
 }
 
-int WriteAll(std::FILE* file, const std::vector<DrawnPoint>& trace, const std::string& header) {
-  bool written = std::fputs(header.c_str(), file) >= 0;
-  for (std::size_t i = 0; written && i < trace.size(); ++i) {
-    written = std::fputs(PointLine(trace[i]).c_str(), file) >= 0;
-  }
-  if (written && std::fflush(file) == 0) {
-    return 0;
-  }
-  return errno != 0 ? errno : EIO;
-}
-
 }  // namespace
 
 std::string TraceCoordinateText(double degrees) {
@@ -64,16 +54,12 @@ std::string TraceCoordinateText(double degrees) {
 }
 
 int WriteTraceFile(const std::filesystem::path& file, const std::vector<DrawnPoint>& trace) {
-  errno = 0;
-  std::unique_ptr<std::FILE, FileCloser> out(std::fopen(file.c_str(), "wb"));
-  if (out == nullptr) {
-    return errno != 0 ? errno : EIO;
+  AtomicFileWriter out(file);
+  out.Write(HeaderLine(file));
+  for (const DrawnPoint& point : trace) {
+    out.Write(PointLine(point));
   }
-  const int status = WriteAll(out.get(), trace, HeaderLine(file));
-  if (std::fclose(out.release()) != 0 && status == 0) {
-    return errno != 0 ? errno : EIO;
-  }
-  return status;
+  return out.Commit();
 }
 
 TraceFileReading ReadTraceFile(const std::filesystem::path& file, std::vector<DrawnPoint>& trace) {

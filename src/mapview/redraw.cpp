@@ -40,6 +40,7 @@ void PrepareView(MapScene& scene) {
   canvas.SetBrushStyle(BrushStyle::Solid);
   canvas.SetBrushColor(0x000000);
   canvas.FillRect(0, 0, p.ImageWidth, p.ImageHeight);
+  ++scene.redraw.ClearCount;
   p.GlobeRadius = static_cast<double>(p.Zoom) * 80;
   if (scene.background != nullptr) {
     canvas.DrawImage(0, 0, *scene.background);
@@ -96,6 +97,11 @@ void RequestRedraw(MapScene& scene) {
   DrawLayers(scene);
   scene.redraw.MapRedrawn = true;
   CallIfSet(scene.afterRedraw);
+}
+
+void RefreshRotation(ProjectionState& p, RedrawState& redraw) {
+  RefreshRotation(p);
+  redraw.RedrawCountdown = redraw.RedrawDelay;
 }
 
 void MainTimerTick(MapScene& scene, bool flyOverRunning, const std::function<void()>& showPointerAltitude) {

@@ -22,6 +22,9 @@ struct RedrawState {
   std::int32_t RedrawDelay = 1;
   std::int32_t RedrawCountdown = 0;
   std::int32_t PointerAltitudeCountdown = 99;
+  // Counts the picture clears, so that an xor figure knows whether it is
+  // still on the picture or went with a redraw.
+  std::uint64_t ClearCount = 0;
 };
 
 // Angles shown by the 3D controller, in degrees.
@@ -64,6 +67,10 @@ void PrepareView(MapScene& scene);
 void DrawLayers(MapScene& scene);
 // PrepareView then DrawLayers.
 void RequestRedraw(MapScene& scene);
+
+// The projection's RefreshRotation, and the layers come back at the next
+// timer tick over what a quick PrepareView left.
+void RefreshRotation(ProjectionState& p, RedrawState& redraw);
 
 // One tick of the 1000 ms main timer. `showPointerAltitude` is called when the
 // pointer has been still long enough; `flyOverRunning` suppresses deferred drawing.

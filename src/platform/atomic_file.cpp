@@ -23,7 +23,10 @@ void SyncDirectory(const std::filesystem::path& directory) {
 }  // namespace
 
 AtomicFileWriter::AtomicFileWriter(const std::filesystem::path& file) : file_(file) {
-  std::string pattern = (file.parent_path() / ("." + file.filename().string() + ".tmp-XXXXXX")).string();
+  std::string name = ".";
+  name += file.filename().string();
+  name += ".tmp-XXXXXX";
+  std::string pattern = (file.parent_path() / name).string();
   descriptor_ = ::mkstemp(pattern.data());
   if (descriptor_ < 0) {
     status_ = errno;

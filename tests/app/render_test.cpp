@@ -64,6 +64,41 @@ TEST(OrvexRender, BrokenDirectoriesAndOptionsFailWithAMessage) {
   EXPECT_FALSE(std::filesystem::exists(dir.path() / "map.png"));
 }
 
+// One level curve at 100 m from the centre (6.1, 49.6) to 6.12 E, on a
+// 400 x 400 picture at zoom 2000 (ScaleY 2000 too, offsets 12000 and 99000).
+// Its points are FixedDegree: 6.1 E is 99942 units, 99942 x 2000 >> 14 =
+// 12199, so column 199; 6.12 E gives column 239; 49.6 N is 812646 units,
+// row 99400 - 99199 = 201. Turned by gamma 90 about the pivot (200, 200),
+// (u, v) = (39, 1) becomes (-1, 39): the curve runs down column 199 to row
+// 239. Tilted by alpha 60 about the bottom row (the start-up ground view)
+// with depth z = 100 x round(2000 x 0.5) / 1000 = 100 pixels, row 201
+// becomes round(-199 cos 60 - 100 sin 60) + 400 = 214.
+TEST(OrvexRender, AnglesTurnTheViewAsTheControllerDoes) {
+  testing::TempDir dir;
+  dir.Write("ORVEX.INI", "ProtocoleGPS=COM1:4800,N,8,1\nInterface=1\nTrame=1\nPeriodeGPS=1\nCanaux=1\n"
+                         "LgDemarre=6.1\nLtDemarre=49.6\nZoomDemarre=2000\nCarteDemarre=X\nRepertoireLieu=r\n");
+  dir.Write("lieux/r/niveaux/n.dat", "2\n100\n49.6,6.1\n49.6,6.12\n");
+  dir.MakeDir("relais");
+  dir.Write("canaux.dat", "R1,145.6125\n");
+  const QRgb rouge = qRgb(255, 0, 0);  // a single curve takes the top colour
+  struct Case { QStringList angles; QPoint sur; QPoint hors; };
+  const Case cases[] = {
+      {{"0", "0", "0"}, {220, 201}, {199, 220}},
+      {{"0", "0", "90"}, {199, 220}, {220, 201}},
+      {{"60", "0", "0"}, {220, 214}, {220, 201}},
+  };
+  for (const Case& c : cases) {
+    const QString output = QString::fromStdString((dir.path() / "turned.png").string());
+    const RenderRun run = Render(QStringList{QString::fromStdString(dir.path().string()), output, "--size", "400x400",
+                                             "--angles"} + c.angles);
+    ASSERT_EQ(run.exitCode, 0) << run.standardError;
+    const QImage image(output);
+    const std::string what = c.angles.join(' ').toStdString();
+    EXPECT_EQ(image.pixel(c.sur), rouge) << what;
+    EXPECT_NE(image.pixel(c.hors), rouge) << what;
+  }
+}
+
 TEST(OrvexRender, DrawsOverAScannedMapAtItsOwnSize) {
   testing::TempDir dir;
   QImage scan(300, 200, QImage::Format_RGB32);
@@ -84,6 +119,7 @@ TEST(OrvexRender, DrawsOverAScannedMapAtItsOwnSize) {
   ASSERT_EQ(image.size(), QSize(300, 200));
   EXPECT_EQ(image.pixel(150, 190), QImage(QString::fromStdString(picture)).pixel(150, 190));
   EXPECT_EQ(Render(arguments + QStringList{"--zoom", "100"}).exitCode, 2);
+  EXPECT_EQ(Render(arguments + QStringList{"--angles", "10", "0", "0"}).exitCode, 2);
 }
 
 TEST(OrvexRender, HelpAndVersionOnStandardOutput) {
@@ -101,7 +137,7 @@ TEST(RenderOptions, ParsesAndRefuses) {
   RenderOptions options;
   std::string error;
   ASSERT_EQ(ParseRenderOptions({"orvex-render", "dir", "out.png", "--size", "800x600", "--zoom", "2000", "--centre",
-                                "6,13", "-49.5", "--globe", "--grid"},
+                                "6,13", "-49.5", "--angles", "30", "-10", "5,5", "--globe", "--grid"},
                                options, error),
             RenderCommand::Render)
       << error;
@@ -111,11 +147,13 @@ TEST(RenderOptions, ParsesAndRefuses) {
   EXPECT_DOUBLE_EQ(*options.centreLongitude, 6.13);
   EXPECT_DOUBLE_EQ(*options.centreLatitude, -49.5);
   EXPECT_TRUE(options.globe && options.grid);
+  EXPECT_EQ(options.angles, (std::array<double, 3>{30, -10, 5.5}));
   EXPECT_EQ(options.directory, "dir");
   for (const QStringList& bad :
        {QStringList{"dir"}, {"dir", "out", "extra"}, {"dir", "out", "--size", "800"}, {"dir", "out", "--size", "0x10"},
         {"dir", "out", "--zoom", "50001"}, {"dir", "out", "--centre", "200", "0"}, {"dir", "out", "--centre", "6"},
-        {"dir", "out", "--bogus"}}) {
+        {"dir", "out", "--bogus"}, {"dir", "out", "--angles", "1", "2"}, {"dir", "out", "--angles", "400", "0", "0"},
+        {"dir", "out", "--angles", "x", "0", "0"}}) {
     RenderOptions refused;
     EXPECT_EQ(ParseRenderOptions(QStringList{"orvex-render"} + bad, refused, error), RenderCommand::Refused)
         << bad.join(' ').toStdString();

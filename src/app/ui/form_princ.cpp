@@ -15,6 +15,7 @@
 #include "app/ui/pointer_handlers.h"
 #include "garmin/ui/form_grmn.h"
 #include "platform/ui/qt_text.h"
+#include "terrain/ui/form_3d.h"
 
 namespace orvex {
 namespace {
@@ -73,10 +74,12 @@ TFormPrinc::TFormPrinc(Dialogs& dialogs, std::filesystem::path startDirectory, Q
   connect(Timer1, &QTimer::timeout, this, &TFormPrinc::Timer1Timer);
   pointerHandlers_ = std::make_unique<PointerHandlers>(*this);
   BuildTerrainMenu();
+  Build3D();
   BuildProfilCommands();
   BuildImportMenu();
   BuildFabricationMenu();
   BuildImagesMenu();
+  BuildConfigMenu();
 }
 
 TFormPrinc::~TFormPrinc() = default;
@@ -255,6 +258,9 @@ MapScene TFormPrinc::Scene() {
   MapScene scene = MakeMapScene(state_, canvas_, std::move(relief));
   scene.zoomLabel = [this](std::int32_t zoom) { ZoomGP1->setText(QString::number(zoom)); };
   scene.pointerLabels = [this] { pointerHandlers_->RefreshPointerLabels(); };
+  if (form3D_) {
+    scene.controllerAngles = [this](const ControllerAngles& angles) { form3D_->AfficheAngles(angles); };
+  }
   if (const auto* villes = findChild<QAction*>("MenuAjoutervilles")) {
     scene.menuAjouterVilles = villes->isChecked();
   }
@@ -273,6 +279,9 @@ void TFormPrinc::RequestRedraw() {
 }
 
 void TFormPrinc::Redraw() {
+  if (state_.SurvolEnCours) {
+    return;  // the fly-over owns the picture until it ends
+  }
   MapScene scene = Scene();
   orvex::RequestRedraw(scene);
   ImageCarte->update();
@@ -310,7 +319,7 @@ void TFormPrinc::Timer1Timer() {
     const RedrawGate::Hold drawing(gate_);
     MapScene scene = Scene();
     const bool drawn = state_.redraw.RedrawCountdown == 1;
-    MainTimerTick(scene, false, [this] { pointerHandlers_->ShowPointerAltitude(); });
+    MainTimerTick(scene, state_.SurvolEnCours, [this] { pointerHandlers_->ShowPointerAltitude(); });
     if (drawn) {
       ImageCarte->update();
     }

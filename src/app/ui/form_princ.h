@@ -21,12 +21,14 @@
 #include "mapview/redraw_gate.h"
 #include "platform/dialogs.h"
 #include "terrain/view/scene_relief.h"
+#include "terrain/view/vue_sol.h"
 
 namespace orvex {
 
 class MapPicture;
 class TFormDebug;
 class PointerHandlers;
+class TForm3D;
 class TFormGRMN;
 struct ListeCartes;
 
@@ -52,6 +54,19 @@ class TFormPrinc : public QMainWindow {
   Dialogs& UserDialogs() { return dialogs_; }
   // The pointer, keyboard and navigation handlers.
   PointerHandlers& Pointer() { return *pointerHandlers_; }
+  // The 3D controller, once opened.
+  TForm3D* Controleur3D() { return form3D_.get(); }
+
+  // The configuration dialog's apply step (form_princ_config.cpp): the
+  // serial line reopened with its warning, the picture size, the region
+  // recompiled with its start-up list after a confirmation.
+  void RouvrePortSerie();
+  void AppliquePourcentExpansion(int pourcent);
+  void ChangeRegion(int index);
+  // What "Configuration" runs once its dialog has closed.
+  void Demo3D();
+  void ZoomContinu();
+  void Test640();
   // The level profile of the last drawn vector, and the visibility horizon.
   void ProfilNiveauCmdExecute();
   void HorVisibiliteClick();
@@ -107,6 +122,12 @@ class TFormPrinc : public QMainWindow {
   QAction* DessinerUnTrace = nullptr;
   QAction* Sauverfichiertrac1 = nullptr;
   QAction* Lirefichiertrac1 = nullptr;
+  QAction* Configuration1 = nullptr;
+  QAction* Microaide1 = nullptr;
+  QAction* Apropos1 = nullptr;
+  QAction* Contrleur1 = nullptr;
+  QAction* MenuVueDuSol = nullptr;
+  QAction* survolXY = nullptr;
   QAction* Transfert1 = nullptr;
   QAction* Crerunwaypoint1 = nullptr;
   QAction* Sauveunfichierwaypoint1 = nullptr;
@@ -166,6 +187,19 @@ class TFormPrinc : public QMainWindow {
   // Runs, once the current drawing has ended, the work that waited for it.
   void ScheduleWaitingWork();
   void RunWaitingWork();
+  // The 3D commands (form_princ_3d.cpp).
+  void Build3D();
+  void ToolButtonC3DClick();
+  void ToolButtonVue3DClick();
+  void BoutonVol3DClick();
+  void MenuVueDuSolClick();
+  void survolXYClick();
+  void MontreCone(const VueSol& vue);
+  // The configuration, help and about commands (form_princ_config.cpp).
+  void BuildConfigMenu();
+  void Configuration1Click();
+  void Microaide1Click();
+  void Apropos1Click();
   void BuildImagesMenu();
   void MenusFondActif();
   void AppliqueFond();
@@ -186,6 +220,8 @@ class TFormPrinc : public QMainWindow {
   RedrawGate gate_;
   std::unique_ptr<TFormDebug> formDebug_;
   std::unique_ptr<PointerHandlers> pointerHandlers_;
+  std::unique_ptr<TForm3D> form3D_;  // Controleur3DCree: it exists
+  ConeSurCarte cone_;               // the ground view's cone on the map
   bool horizonEnCours_ = false;
   std::unique_ptr<TFormGRMN> formGRMN_;
 };

@@ -15,6 +15,7 @@
 #include "platform/cp1252.h"
 #include "platform/paths.h"
 #include "platform/ui/qt_text.h"
+#include "terrain/ui/form_3d.h"
 
 namespace orvex {
 namespace {
@@ -101,6 +102,7 @@ void TFormPrinc::MenusFondActif() {
   ForEachNamed(*this,
                {"TrouvRelFreq", "BoutonProjection", "BoutonZoom", "ToolButtonC3D", "ToolButtonVue3D", "BoutonVol3D"},
                [](QObject& o) { SetEnabled(o, false); });
+  form3D_.reset();  // the next opening creates the controller anew
   state_.projection.BackgroundActive = true;
 }
 
