@@ -13,6 +13,7 @@
 #include "app/startup.h"
 #include "images/background_image.h"
 #include "platform/dialogs.h"
+#include "platform/paths.h"
 #include "terrain/view/controle_3d.h"
 
 namespace {
@@ -92,7 +93,7 @@ int main(int argc, char** argv) {
   std::error_code ec;
   const std::filesystem::path directory = std::filesystem::absolute(options.directory, ec);
   if (ec || !std::filesystem::is_directory(directory, ec)) {
-    return Fail(options.directory + ": no such directory");
+    return Fail(orvex::PathText(options.directory) + ": no such directory");
   }
 
   orvex::StderrDialogs dialogs;
@@ -101,7 +102,7 @@ int main(int argc, char** argv) {
   orvex::EchoLine("Liste de démarrage :");
   if (orvex::ReadConfiguration(state, directory, context) == orvex::StartupOutcome::Halt ||
       orvex::ReadRegionData(state, context) == orvex::StartupOutcome::Halt) {
-    return Fail("start-up failed in " + directory.string());
+    return Fail("start-up failed in " + orvex::PathText(directory));
   }
   orvex::InitialiseGlobalState(state);
   orvex::EchoLine("Variables globales initialisées");
@@ -121,7 +122,7 @@ int main(int argc, char** argv) {
     profile = orvex::RenderProfile(state, canvas, *options.profile);
   }
   if (const int status = orvex::WritePngAtomically(options.output, canvas.Image()); status != 0) {
-    return Fail(options.output + ": " + std::strerror(status));
+    return Fail(orvex::PathText(options.output) + ": " + std::strerror(status));
   }
   return profile ? orvex::WriteProfile(*profile, options.profile->output) : 0;
 }

@@ -1,6 +1,7 @@
 #include "app/configuration.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "geo/coordinate_text.h"
 #include "platform/text_file.h"
@@ -22,6 +23,17 @@ bool DecodeBoundedInteger(const std::string& value, int maximum, int& out, Decod
     return false;
   }
   return true;
+}
+
+// A position off the globe is refused like any other bad value: the map
+// would be centred nowhere and the distances make no sense.
+bool DecodeCoordinate(const std::string& value, double limit, double& out, DecodeFailure& failure) {
+  out = TextToCoordinate(value);
+  if (std::fabs(out) <= limit) {
+    return true;
+  }
+  failure.text = value;
+  return false;
 }
 
 // "COM" + digit + ":" + baud + "," + parity + "," + data bits + "," + stop bits.
@@ -116,8 +128,10 @@ bool LoadConfigurationLines(const std::filesystem::path& file, std::vector<std::
 }
 
 bool DecodeConfiguration(const std::vector<std::string>& lines, Configuration& config, DecodeFailure& failure) {
-  config.LgCourant = TextToCoordinate(ValeurCle("LgCourant", lines));
-  config.LtCourant = TextToCoordinate(ValeurCle("LtCourant", lines));
+  if (!DecodeCoordinate(ValeurCle("LgCourant", lines), 180, config.LgCourant, failure) ||
+      !DecodeCoordinate(ValeurCle("LtCourant", lines), 90, config.LtCourant, failure)) {
+    return false;
+  }
   ValeurCle("ProtocoleRotor", lines);
   if (!DecodeSerialLine(ValeurCle("ProtocoleGPS", lines), config, failure) ||
       !DecodeBoundedInteger(ValeurCle("Interface", lines), 4, config.TypeInterface, failure) ||
@@ -130,9 +144,9 @@ bool DecodeConfiguration(const std::vector<std::string>& lines, Configuration& c
     failure.text = canaux;
     return false;
   }
-  config.LgDemarre = TextToCoordinate(ValeurCle("LgDemarre", lines));
-  config.LtDemarre = TextToCoordinate(ValeurCle("LtDemarre", lines));
-  if (!DecodeInteger(ValeurCle("ZoomDemarre", lines), config.ZoomDemarre, failure)) {
+  if (!DecodeCoordinate(ValeurCle("LgDemarre", lines), 180, config.LgDemarre, failure) ||
+      !DecodeCoordinate(ValeurCle("LtDemarre", lines), 90, config.LtDemarre, failure) ||
+      !DecodeInteger(ValeurCle("ZoomDemarre", lines), config.ZoomDemarre, failure)) {
     return false;
   }
   config.CarteDemarre = ValeurCle("CarteDemarre", lines);

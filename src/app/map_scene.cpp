@@ -29,6 +29,7 @@ MapScene MakeMapScene(ProgramState& state, Canvas& canvas, ReliefHooks hooks) {
     relief.editionCourbe = state.curveEditing.Edition;
     relief.repeint = hooks.repaint;
     relief.info = hooks.info;
+    relief.intervalleRepeinte = hooks.repaintInterval;
     DessineRelief(relief);
   };
   // The selected point's screen place, the segments of the curve being

@@ -4,6 +4,7 @@
 #include "app/program_state.h"
 #include "mapview/canvas.h"
 #include "mapview/redraw.h"
+#include "terrain/view/scene_relief.h"
 
 namespace orvex {
 
@@ -12,6 +13,7 @@ namespace orvex {
 struct ReliefHooks {
   std::function<void()> repaint;
   std::function<void(const std::string&)> info;
+  std::chrono::milliseconds repaintInterval = kIntervalleRepeinte;  // at most one repaint per interval
 };
 
 // Binds the layers that live outside the map view (terrain, traces) to the

@@ -28,13 +28,13 @@ StartupOutcome FailureExit(StartupContext& context, int numeroLigne, const std::
 // Real subdirectories of "lieux", and the index of the configured region.
 void ListRegions(Directories& directories) {
   const auto lieux = ResolvePath(directories.RepertoireBase, "lieux");
-  const std::string wanted = UpperText(directories.RepertoireRegion.filename().string());
+  const std::string wanted = directories.RepertoireRegion.filename().string();
   directories.ListeRegions.clear();
   for (const DirectoryEntry& entry : ListeRepertoire(lieux)) {
     if (entry.attributes != FaDirectory || entry.name.starts_with(".")) {
       continue;
     }
-    if (UpperText(entry.name) == wanted) {
+    if (entry.diskName == wanted) {
       directories.IndexRegion = static_cast<int>(directories.ListeRegions.size());
     }
     directories.ListeRegions.push_back(entry.name);
@@ -46,7 +46,7 @@ void ListRegions(Directories& directories) {
 StartupOutcome ReadConfiguration(ProgramState& state, const std::filesystem::path& startDirectory,
                                  StartupContext& context) {
   std::vector<std::string> lines;
-  if (!LoadConfigurationLines(startDirectory / kConfigurationFile, lines)) {
+  if (!LoadConfigurationLines(ResolvePath(startDirectory, kConfigurationFile), lines)) {
     if (context.closeStartupWindow) {
       context.closeStartupWindow();
     }

@@ -35,11 +35,7 @@ std::int32_t EntreRepertoire(Interpretation& context, std::string_view name) {
 
 // `nomReel` is the entry's name on disk when it comes from a listing.
 std::filesystem::path CheminFichier(const Interpretation& context, std::string_view nom, std::string_view nomReel) {
-  if (nomReel.empty()) {
-    return ResolvePath(context.currentDirectory, nom);
-  }
-  const std::string found = FindEntry(context.currentDirectory, nomReel);
-  return context.currentDirectory / (found.empty() ? std::string(nomReel) : found);
+  return nomReel.empty() ? ResolvePath(context.currentDirectory, nom) : context.currentDirectory / nomReel;
 }
 
 void CompileFichier(Interpretation& context, std::int32_t mode, std::string_view nom, std::string_view nomReel) {
@@ -102,7 +98,7 @@ void IncludeTous(Interpretation& context, std::int32_t mode, std::string_view ex
     }
     if (upper != kSauvegarde && ExtensionEntree(upper) == extension) {
       context.IoStatus = kIoOk;
-      CompileFichier(context, mode, upper, entry.name);
+      CompileFichier(context, mode, upper, entry.diskName);
     }
   }
 }

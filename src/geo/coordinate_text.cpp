@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 #include <utility>
 
@@ -80,7 +81,8 @@ std::string TwoDigits(long long value) {
 }
 
 std::string DegreesToDms(double value) {
-  const double a = std::fabs(value);
+  // Defined for any double: what is not finite reads 0.
+  const double a = std::isfinite(value) ? std::fabs(value) : 0;
   double degrees = std::trunc(a);
   double minutes = (a - degrees) * 60;
   double wholeMinutes = std::trunc(minutes);
@@ -95,7 +97,10 @@ std::string DegreesToDms(double value) {
     wholeMinutes -= 60;
     degrees += 1;
   }
-  std::string text = TwoDigits(static_cast<long long>(degrees));
+  // Degrees beyond any integer type are still printed whole.
+  char wholeDegrees[320];
+  std::snprintf(wholeDegrees, sizeof wholeDegrees, "%02.0f", degrees);
+  std::string text = wholeDegrees;
   text += kDegreeSign;
   text += TwoDigits(static_cast<long long>(wholeMinutes)) + "'";
   text += TwoDigits(static_cast<long long>(wholeSeconds)) + "\"";

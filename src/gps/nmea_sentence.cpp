@@ -1,6 +1,8 @@
 #include "gps/nmea_sentence.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cmath>
 #include <optional>
 #include <string>
 #include <vector>
@@ -34,6 +36,9 @@ constexpr int kMaxLatitude = 90;
 constexpr int kMaxLongitude = 180;
 constexpr std::size_t kChecksumDigits = 2;
 constexpr std::size_t kMinuteDigits = 2;
+// No fix is 100 km above or below the ground: such an altitude is garbage or
+// forged, and would not fit the whole metres the trace keeps.
+constexpr double kMaxAltitude = 100000;
 
 bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
@@ -102,6 +107,26 @@ double Coordinate(std::string_view field, std::string_view hemisphere, char posi
                                 maxDegrees);
 }
 
+// "hhmmss" with an optional decimal part: the time goes into the trace file as
+// it is, so a line end or a separator in it would forge lines there.
+bool IsTimeField(std::string_view field) {
+  const std::size_t point = std::min(field.find('.'), field.size());
+  const std::string_view decimals = point < field.size() ? field.substr(point + 1) : std::string_view("0");
+  return IsDigitText(field.substr(0, point)) && IsDigitText(decimals);
+}
+
+// The altitude in metres; nothing when the sentence must be refused. A field
+// that is not a number reads 0, as other unreadable numbers do.
+std::optional<double> Altitude(std::string_view field) {
+  double value = 0;
+  if (ParseDecimal(field, value)) {
+    return std::fabs(value) <= kMaxAltitude ? std::optional(value) : std::nullopt;
+  }
+  const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), value);
+  const bool outOfRange = error == std::errc::result_out_of_range || (error == std::errc() && !std::isfinite(value));
+  return outOfRange && end == field.data() + field.size() ? std::nullopt : std::optional(0.0);
+}
+
 }  // namespace
 
 std::size_t FindGgaHeader(std::string_view text, std::size_t from) {
@@ -136,14 +161,15 @@ DecodedPosition DecodeSentence(std::string_view sentence) {
       !UnitAccepted(fields[kGeoid], fields[kGeoidUnit])) {
     return {};
   }
+  const std::optional<double> altitude = Altitude(fields[kAltitude]);
+  if (!IsTimeField(fields[kTime]) || !altitude) {
+    return {};
+  }
   DecodedPosition result;
   result.Time = std::string(fields[kTime]);
   result.Latitude = Coordinate(fields[kLatitude], fields[kNorthSouth], 'N', 'S', kMaxLatitude);
   result.Longitude = Coordinate(fields[kLongitude], fields[kEastWest], 'E', 'W', kMaxLongitude);
-  double altitude = 0;
-  if (ParseDecimal(fields[kAltitude], altitude)) {
-    result.Altitude = altitude;
-  }
+  result.Altitude = *altitude;
   return result;
 }
 

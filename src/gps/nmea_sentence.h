@@ -17,7 +17,9 @@ std::size_t FindGgaHeader(std::string_view text, std::size_t from = 0);
 
 // Decodes one sentence that ends with its two checksum characters; one
 // leading line feed or carriage return is allowed. A wrong checksum, a missing
-// field, a missing "M" unit or no "*" gives an all-zero result. Latitude and
+// field, a missing "M" unit, a time that is not digits with an optional
+// decimal part, an altitude beyond 100 km or not finite, or no "*" gives an
+// all-zero result. Latitude and
 // longitude are resolved to whole arc-seconds; an unreadable coordinate reads 0.
 DecodedPosition DecodeSentence(std::string_view sentence);
 

@@ -68,7 +68,7 @@ struct TracedFix {
 TracedFix RecordFix(PositionContext& c, const DecodedPosition& fix, GpsPanelUpdate& update) {
   Traces& traces = c.traces;
   const int channel = traces.CurrentChannel;
-  TracedFix traced{{fix.Longitude, fix.Latitude}, {}, fix.Altitude, 0};
+  TracedFix traced{{fix.Longitude, fix.Latitude}, {}, double(WholeMetres(fix.Altitude)), 0};
   if (!AppendTracePoint(traces, channel, fix.Time, fix.Longitude, fix.Latitude, fix.Altitude)) {
     return traced;
   }
@@ -173,9 +173,9 @@ GpsPanelUpdate HandlePosition(PositionContext& c, const DecodedPosition& fix) {
   }
   update.LgGPSGP3 = LongitudeToText(fix.Longitude);
   update.LtGPSGP3 = LatitudeToText(fix.Latitude);
-  update.AltGPSGP3 = RoundedText(fix.Altitude);
+  update.AltGPSGP3 = std::to_string(WholeMetres(fix.Altitude));
   update.beep = c.receive.AvertirTrame;
-  TracedFix traced{{fix.Longitude, fix.Latitude}, {}, fix.Altitude, 0};
+  TracedFix traced{{fix.Longitude, fix.Latitude}, {}, double(WholeMetres(fix.Altitude)), 0};
   if (IsAprsTrame(c.protocol)) {
     RecordStation(c, fix, update);
   } else if (c.protocol == kTrameNmea) {

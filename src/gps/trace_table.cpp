@@ -40,7 +40,7 @@ void CloseTraceFile(Traces& traces, int channel) {
 }
 
 std::int32_t WholeMetres(double altitude) {
-  const double rounded = std::nearbyint(altitude);
+  const double rounded = std::round(altitude);
   if (!(rounded == rounded)) {
     return 0;
   }

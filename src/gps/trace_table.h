@@ -51,7 +51,8 @@ bool TraceFileOpen(const Traces& traces, int channel);
 // The next live fix of the channel then starts a new numbered file.
 void CloseTraceFile(Traces& traces, int channel);
 
-// Nearest whole metre, saturated to 32 bits.
+// Nearest whole metre, halves away from zero (544.5 is 545 in the panel, the
+// trace, its file and the landing test alike), saturated to 32 bits.
 std::int32_t WholeMetres(double altitude);
 
 // Adds one fix to the channel's list (positions rounded to FixedDegree, the

@@ -45,6 +45,29 @@ char ByteOf(char32_t cp) {
   return '?';
 }
 
+// The length of the valid UTF-8 sequence starting at `i`, or 0.
+std::size_t Utf8SequenceLength(std::string_view bytes, std::size_t i) {
+  const auto lead = static_cast<unsigned char>(bytes[i]);
+  const std::size_t length = lead < 0x80 ? 1 : (lead & 0xE0) == 0xC0 ? 2 : (lead & 0xF0) == 0xE0 ? 3
+                             : (lead & 0xF8) == 0xF0                  ? 4
+                                                                      : 0;
+  if (length == 0 || i + length > bytes.size()) {
+    return 0;
+  }
+  char32_t cp = length == 1 ? lead : lead & (0x7F >> length);
+  for (std::size_t k = 1; k < length; ++k) {
+    const auto next = static_cast<unsigned char>(bytes[i + k]);
+    if ((next & 0xC0) != 0x80) {
+      return 0;
+    }
+    cp = (cp << 6) | (next & 0x3F);
+  }
+  constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
+  const bool overlong = cp < kSmallest[length];
+  const bool surrogate = cp >= 0xD800 && cp <= 0xDFFF;
+  return overlong || surrogate || cp > 0x10FFFF ? 0 : length;
+}
+
 }  // namespace
 
 std::string Cp1252ToUtf8(std::string_view bytes) {
@@ -79,6 +102,50 @@ std::string Utf8ToCp1252(std::string_view utf8) {
     i += valid ? extra + 1 : 1;
   }
   return out;
+}
+
+bool IsValidUtf8(std::string_view bytes) {
+  for (std::size_t i = 0; i < bytes.size();) {
+    const std::size_t length = Utf8SequenceLength(bytes, i);
+    if (length == 0) {
+      return false;
+    }
+    i += length;
+  }
+  return true;
+}
+
+std::string BytesToUtf8(std::string_view bytes) {
+  std::string out;
+  out.reserve(bytes.size());
+  for (std::size_t i = 0; i < bytes.size();) {
+    const std::size_t length = Utf8SequenceLength(bytes, i);
+    if (length == 0) {
+      AppendUtf8(out, CodePointOf(static_cast<unsigned char>(bytes[i])));
+      ++i;
+    } else {
+      out.append(bytes.substr(i, length));
+      i += length;
+    }
+  }
+  return out;
+}
+
+char LowerCp1252(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  if ((byte >= 'A' && byte <= 'Z') || (byte >= 0xC0 && byte <= 0xDE && byte != 0xD7)) {
+    return static_cast<char>(byte + 0x20);
+  }
+  switch (byte) {
+    case 0x8A:  // Š
+    case 0x8C:  // Œ
+    case 0x8E:  // Ž
+      return static_cast<char>(byte + 0x10);
+    case 0x9F:  // Ÿ
+      return static_cast<char>(0xFF);
+    default:
+      return c;
+  }
 }
 
 }  // namespace orvex

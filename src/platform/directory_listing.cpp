@@ -4,17 +4,19 @@
 
 #include <system_error>
 
+#include "platform/paths.h"
+
 namespace orvex {
 namespace {
 
+// A directory has no read-only attribute here: one this user may not write
+// (an installed data tree) is still a directory like any other.
 std::uint32_t AttributesOf(const std::filesystem::directory_entry& entry) {
   std::error_code ec;
-  const bool writable = ::access(entry.path().c_str(), W_OK) == 0;
-  std::uint32_t attributes = entry.is_directory(ec) ? FaDirectory : FaArchive;
-  if (!writable) {
-    attributes |= FaReadOnly;
+  if (entry.is_directory(ec)) {
+    return FaDirectory;
   }
-  return attributes;
+  return ::access(entry.path().c_str(), W_OK) == 0 ? FaArchive : FaArchive | FaReadOnly;
 }
 
 }  // namespace
@@ -28,19 +30,19 @@ std::vector<DirectoryEntry> ListeRepertoire(const std::filesystem::path& directo
   }
   for (const char* dot : {".", ".."}) {
     if (entries.size() < limit) {
-      entries.push_back({dot, FaDirectory});
+      entries.push_back({dot, dot, FaDirectory});
     }
   }
   for (std::filesystem::directory_iterator end; it != end && entries.size() < limit; it.increment(ec)) {
     if (ec) {
       break;
     }
-    std::string name = it->path().filename().string();
+    std::string diskName = it->path().filename().string();
     const bool regularOrDirectory = it->is_directory(ec) || it->is_regular_file(ec);
-    if (name.empty() || name[0] == '.' || !regularOrDirectory) {
+    if (diskName.empty() || diskName[0] == '.' || !regularOrDirectory) {
       continue;
     }
-    entries.push_back({std::move(name), AttributesOf(*it)});
+    entries.push_back({DiskNameToCp1252(diskName), std::move(diskName), AttributesOf(*it)});
   }
   return entries;
 }

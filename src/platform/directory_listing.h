@@ -17,7 +17,8 @@ enum FileAttribute : std::uint32_t {
 };
 
 struct DirectoryEntry {
-  std::string name;
+  std::string name;      // Windows-1252, as the rest of the program handles names
+  std::string diskName;  // the real name, to open the entry
   std::uint32_t attributes = 0;
 };
 
@@ -25,8 +26,9 @@ inline constexpr std::size_t kMaxListedEntries = 420;
 
 // The entries of `directory` in file-system order: "." and ".." first, then
 // every directory and regular file that is not hidden (names beginning with
-// "." are hidden here). Directories carry FaDirectory alone unless read-only;
-// files carry FaArchive. At most `limit` entries.
+// "." are hidden here). Directories carry FaDirectory alone; files carry
+// FaArchive, with FaReadOnly when this user may not write them. At most
+// `limit` entries.
 std::vector<DirectoryEntry> ListeRepertoire(const std::filesystem::path& directory,
                                             std::size_t limit = kMaxListedEntries);
 

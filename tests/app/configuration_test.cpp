@@ -61,6 +61,9 @@ TEST(DecodeConfiguration, ChecksEachValue) {
       {"PeriodeGPS:40", true, ""},  {"PeriodeGPS:41", false, "41"},  {"Canaux:1", true, ""},
       {"Canaux:10", true, ""},      {"Canaux:0", false, "0"},        {"Canaux:11", false, "11"},
       {"ZoomDemarre:-7", true, ""}, {"ZoomDemarre:7x", false, "7x"},
+      // positions off the globe
+      {"LgCourant=-180", true, ""}, {"LgCourant=180.5", false, "180.5"}, {"LtCourant=-90.01", false, "-90.01"},
+      {"LgDemarre=200\xB0" "00'00\"O", false, "200\xB0" "00'00\"O"}, {"LtDemarre=1e300", false, "1e300"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.line);

@@ -353,6 +353,11 @@ TEST_F(PointerForm, DrawnTraceTakesEveryClickOnce) {
   form_->DessinerUnTrace->trigger();
   EXPECT_EQ(form_->StaticTextInfo->text(),
             QString::fromUtf8("Dessin d'un tracé à la souris. Désélectionnez le menu pour arrêter"));
+  // A zoom rectangle drawn meanwhile adds none of its corners.
+  Handlers().BoutonZoom->click();
+  Click(150, 100);
+  Click(350, 300);
+  EXPECT_TRUE(form_->State().traces.DrawnTrace.empty());
   const std::vector<QPoint> clicks = {{100, 100}, {200, 120}, {300, 200}, {320, 300}};
   for (const QPoint& at : clicks) {
     Move(at.x() - 3, at.y() - 3);

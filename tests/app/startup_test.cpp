@@ -1,9 +1,14 @@
 // Start-up in-process: the real main window over a directory written by the
 // test, with scripted dialogs recording every message.
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
+#include "app/startup.h"
 #include "app/ui/form_princ.h"
 #include "database/channel_file.h"
+#include "platform/cp1252.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
 
@@ -48,6 +53,31 @@ TEST(Startup, ReadsTheRegionRelaysAndChannels) {
   EXPECT_EQ(state.directories.ListeRegions.at(state.directories.IndexRegion), "test");
   EXPECT_FALSE(state.FabricationDallesPossible);
   EXPECT_FALSE(form.Fabriquerdalledesniveaux1->isVisible());
+
+  // The state start-up leaves: the configured view, the display flags, no
+  // trace, and the panels' captions.
+  const ProjectionState& p = state.projection;
+  const DisplayOptions& d = state.display;
+  EXPECT_EQ(std::tuple(p.Zoom, p.CentreLongitude, p.CentreLatitude, p.GlobeRadius, form.ZoomGP1->text()),
+            std::tuple(600, 6.1, 49.6, 48000.0, "600"));
+  EXPECT_EQ(std::tuple(p.Spherical, p.NoRotation, p.GroundView, p.BackgroundActive, d.AfficheRelais, d.AfficheOM,
+                       d.Courbe1erPlan, d.AffDalles, d.GridShown, d.ModeOmbre, d.FiltreMin, d.FiltreMax),
+            std::tuple(false, true, true, false, false, false, false, false, false, false, 0, 10000));
+  EXPECT_EQ(std::tuple(d.AffichePays, d.AfficheVilles, d.AfficheStructures, d.AfficheNiveaux, d.CourbeCouleur,
+                       d.PolygonesPleins, d.AffichageContinu),
+            std::tuple(true, true, true, true, true, true, true));
+  EXPECT_EQ(std::tuple(state.traces.TraceTable.size(), state.traces.CurrentChannel, state.receive.DropPoint.Longitude),
+            std::tuple(3u, 0, 0.0));
+  QStringList captions;
+  for (const QGroupBox* group : {form.GroupBox2, form.GroupBox3}) {
+    for (const QLabel* label : group->findChildren<QLabel*>()) {
+      captions << group->title() + label->text();
+    }
+  }
+  for (const char* caption : {"Lignage Relèvement :", "Données GPS Longitude chute :",
+                              "Données GPS Latitude chute :"}) {
+    EXPECT_TRUE(captions.contains(QString::fromUtf8(caption))) << caption;
+  }
 }
 
 TEST(Startup, LevelCurvesShowTheTileFabricationEntries) {
@@ -58,6 +88,68 @@ TEST(Startup, LevelCurvesShowTheTileFabricationEntries) {
   TFormPrinc form(dialogs, dir.path());
   ASSERT_TRUE(form.FormCreate());
   EXPECT_TRUE(form.Fabriquerdalledesniveaux1->isVisible());
+}
+
+// A Windows-1252 ORVEX.INI, found whatever the case of its name, names the
+// region "Isère": a folder named in UTF-8, in raw Windows-1252 or in other
+// cases is found and listed in Windows-1252; what goes to standard error (or,
+// without the folder, the message) is valid UTF-8.
+TEST(Startup, RegionNamedWithAccentsInEitherEncoding) {
+  const std::tuple<const char*, const char*, std::string, const char*> cases[] = {
+      // ORVEX.INI as named, the folder (none: missing), its name in the region list, what the text shows
+      {"ORVEX.INI", "Is\xC3\xA8re", "Is\xE8re", "/LIEUX/Isère"},
+      {"Orvex.ini", "Is\xE8re", "Is\xE8re", "/LIEUX/Isère"},
+      {"orvex.INI", "IS\xC3\x88RE", "IS\xC8RE", "/LIEUX/ISÈRE"},
+      {"ORVEX.INI", nullptr, "", "/LIEUX/Isère. Ce répertoire n'existe pas."}};
+  for (const auto& [ini, folder, listed, shown] : cases) {
+    SCOPED_TRACE(ini);
+    TempDir dir;
+    std::string configuration = ConfigurationText();
+    WriteBase(dir, configuration.replace(configuration.find("=Test"), 5, "=Is\xE8re"));
+    std::filesystem::rename(dir.path() / "ORVEX.INI", dir.path() / ini);
+    if (folder != nullptr) {
+      dir.Write(std::string("LIEUX/") + folder + "/VILLES/v.dat", "49.6,6.1,Ville\r\n");
+    }
+    ScriptedDialogs dialogs;
+    TFormPrinc form(dialogs, dir.path());
+    ::testing::internal::CaptureStderr();
+    const bool started = form.FormCreate();
+    const std::string text = ::testing::internal::GetCapturedStderr() +
+                             (dialogs.messages.empty() ? std::string() : dialogs.messages[0].text);
+    EXPECT_EQ(std::pair(started, IsValidUtf8(text)), std::pair(folder != nullptr, true));
+    EXPECT_NE(text.find(shown), std::string::npos) << text;
+    const Directories& directories = form.State().directories;
+    if (started) {
+      EXPECT_EQ(directories.ListeRegions.at(directories.IndexRegion), listed);
+    }
+  }
+}
+
+// An installed tree (owned by root, read-only to the user) works like one in
+// the home directory: started as `nobody` (in a child process, which alone
+// gives up root), the region list still holds the regions.
+TEST(Startup, RegionListOfATreeTheUserCannotWrite) {
+  if (::geteuid() != 0) {
+    GTEST_SKIP() << "needs root, to start as nobody on a tree owned by root";
+  }
+  TempDir dir;
+  WriteBase(dir);
+  std::filesystem::permissions(dir.path(), std::filesystem::perms(0755));
+  const pid_t child = ::fork();
+  ASSERT_NE(child, -1);
+  if (child == 0) {
+    constexpr uid_t kNobody = 65534;
+    ProgramState state;
+    StderrDialogs dialogs;
+    StartupContext context{dialogs, {}, {}, {}};
+    const bool started = ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0 &&
+                         ReadConfiguration(state, dir.path(), context) == StartupOutcome::Continue &&
+                         ReadRegionData(state, context) == StartupOutcome::Continue;
+    ::_exit(started ? static_cast<int>(state.directories.ListeRegions.size()) : 100);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 2) << status;  // "test" and "Autre"
 }
 
 // Every way start-up stops: the message shown (its kind and text, or the

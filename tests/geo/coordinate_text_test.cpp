@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <limits>
 #include <random>
 #include <string>
 #include <tuple>
@@ -22,6 +23,9 @@ TEST(DegreesToDms, TruncatesEachStageAndCountsNearWholeSecondsAsWhole) {
       {1.7, "01\xB0" "42'00\""}, {1.7 - 1e-9, "01\xB0" "41'59\""},
       // Within the tolerance of a whole degree: seconds and minutes carry.
       {45.99999999999999, "46\xB0" "00'00\""}, {10 + 59.0 / 60 + 59.9999999999 / 3600, "11\xB0" "00'00\""},
+      // Defined for any double: beyond every integer type, or not a number.
+      {-1e19, "10000000000000000000\xB0" "00'00\""}, {std::numeric_limits<double>::quiet_NaN(), "00\xB0" "00'00\""},
+      {-std::numeric_limits<double>::infinity(), "00\xB0" "00'00\""},
   };
   for (const auto& [value, text] : cases) {
     EXPECT_EQ(DegreesToDms(value), text) << value;

@@ -63,6 +63,7 @@ TEST(DecodeSentence, ReadsGgaToWholeArcSeconds) {
       {"letters in the minutes", Edited("4807", "48O7"), lon, 0, 545.4},
       {"no degree digits", Edited("4807.038", "07.038"), lon, 0, 545.4},
       {"the equator", Edited("4807.038", "0000.000"), lon, 0, 545.4},
+      {"altitude at the 100 km bound", Edited("545.4", "-100000"), lon, lat, -100000},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -86,7 +87,13 @@ TEST(DecodeSentence, RefusedSentencesGiveNothing) {
       Edited("545.4,M", "545.4,F"), Edited("46.9,M", "46.9,F"), Edited("545.4,M", "545.4,"),
       Edited("46.9,M", "46.9,"),
       // not a GGA sentence
-      Edited("$GPGGA", "$GPRMC"), Edited("$GP", "$G1"), Edited("$", "x$"), std::string("\n\n") + kExample, ""};
+      Edited("$GPGGA", "$GPRMC"), Edited("$GP", "$G1"), Edited("$", "x$"), std::string("\n\n") + kExample, "",
+      // a time the trace file could not hold as one field: line ends, NUL, letters, nothing
+      Edited("123519", "1235\r\n19"), Edited("123519", "12\n3519"), Edited("123519", std::string("1235\0" "19", 7)),
+      Edited("123519", "12h35"), Edited("123519", ""), Edited("123519", "123519."), Edited("123519", ".5"),
+      // an altitude no fix can have
+      Edited("545.4", "100000.1"), Edited("545.4", "-9e18"), Edited("545.4", "1e400"), Edited("545.4", "inf"),
+      Edited("545.4", "nan")};
   for (const std::string& sentence : refused) {
     const DecodedPosition result = DecodeSentence(sentence);
     EXPECT_EQ(result.Longitude, 0) << sentence;

@@ -2,23 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <vector>
+
 #include "gps/receive_buffer.h"
+#include "gps/trace_layers.h"
+#include "mapview/redraw.h"
+#include "support/map_picture.h"
 #include "support/temp_dir.h"
 
 namespace orvex {
 namespace {
-
-TEST(PredictDropPoint, ExtendsThePathToAltitudeZero) {
-  // Descending 1000 m per 0.01 degree east: ground reached 0.02 degree further.
-  const GeoPosition drop = PredictDropPoint({6.00, 49.5}, 3000, {6.01, 49.5}, 2000);
-  EXPECT_NEAR(drop.Longitude, 6.03, 1e-12);
-  EXPECT_NEAR(drop.Latitude, 49.5, 1e-12);
-  // Level flight keeps the previous point; a first fix (previous 0,0,0) gives 0,0.
-  EXPECT_DOUBLE_EQ(PredictDropPoint({6.0, 49.5}, 800, {6.1, 49.6}, 800).Longitude, 6.0);
-  const GeoPosition first = PredictDropPoint({}, 0, {6.1, 49.6}, 800);
-  EXPECT_EQ(first.Longitude, 0);
-  EXPECT_EQ(first.Latitude, 0);
-}
 
 TEST(NearestCityText, FirstOfEqualDistancesAndNoneWithoutCities) {
   TTableVilles villes;
@@ -31,18 +25,12 @@ TEST(NearestCityText, FirstOfEqualDistancesAndNoneWithoutCities) {
   EXPECT_EQ(NearestCityText(villes, 6.0, 49.4), "11km de Nord");
 }
 
-// Two fixes drawn without a redraw between them: the first landing cross is
-// erased by xor, leaving only the second on the picture.
+// Landing crosses drawn by xor: each fix erases the cross before it, whether
+// a fix drew it or a redraw did, so that only the newest stays on the picture.
 TEST(HandlePosition, LandingCrossesAreErasedByTheNextFix) {
   testing::TempDir dir;
   Canvas canvas(400, 300);
-  ProjectionState p;
-  p.Zoom = 100;
-  p.ImageWidth = 400;
-  p.ImageHeight = 300;
-  p.CentreLongitude = 6.2;
-  p.CentreLatitude = 49.6;
-  ComputeViewport(p);
+  ProjectionState p = testing::View(1000, 6.1, 49.6, 400, 300);
   ReceiveState receive;
   Traces traces;
   ResetTraces(traces, 1);
@@ -52,19 +40,38 @@ TEST(HandlePosition, LandingCrossesAreErasedByTheNextFix) {
   PositionContext context{receive, traces, stations, canvas, p, redraw, tables, 6.0, 49.5, kTrameNmea, dir.path(), {}};
 
   const auto fix = [](double lon, double alt) { return DecodedPosition{lon, 49.6, alt, "120000", "", "", false}; };
-  HandlePosition(context, fix(6.00, 3000));
-  HandlePosition(context, fix(6.10, 2000));  // lands at 6.30
-  const GeoPosition firstDrop = receive.DropPoint;
-  HandlePosition(context, fix(6.15, 1000));  // lands at 6.20
-  ASSERT_NEAR(firstDrop.Longitude, 6.3, 1e-3);
-  ASSERT_NEAR(receive.DropPoint.Longitude, 6.2, 1e-3);
-
-  const QImage image = canvas.Image();
-  const ScreenPoint erased = GeoToScreen(p, firstDrop.Longitude, firstDrop.Latitude, 0);
-  const ScreenPoint shown = GeoToScreen(p, receive.DropPoint.Longitude, receive.DropPoint.Latitude, 0);
-  EXPECT_EQ(image.pixel(erased.x + 15, erased.y), qRgb(0, 0, 0));
-  EXPECT_NE(image.pixel(shown.x + 15, shown.y), qRgb(0, 0, 0));
-  EXPECT_EQ(traces.TraceTable[0].size(), 3u);
+  const auto redrawMap = [&] {
+    DisplayOptions display;
+    MapScene scene(canvas, p, tables, display, redraw);
+    scene.liveTraceLayer = [&] {
+      DrawLiveTrace(canvas, p, traces, receive.DropPoint, false, receive.PendingDropCross);
+    };
+    RequestRedraw(scene);
+  };
+  // The upper arm of a cross: off the path, which runs along the parallel.
+  const auto crossShown = [&](const GeoPosition& at) {
+    const ScreenPoint s = GeoToScreen(p, at.Longitude, at.Latitude, 0);
+    return canvas.Image().pixel(s.x, s.y - 15) != qRgb(0, 0, 0);
+  };
+  std::vector<GeoPosition> drops;
+  for (const auto& [lon, alt, redrawAfter] : {std::tuple{6.00, 3000, false}, {6.05, 2000, true},  // lands at 6.15
+                                              {6.08, 1000, false},                                // lands at 6.11
+                                              {6.10, 500, false}}) {                              // lands at 6.12
+    HandlePosition(context, fix(lon, alt));
+    if (receive.DropPoint.Longitude != 0) {
+      drops.push_back(receive.DropPoint);
+    }
+    if (redrawAfter) {
+      redrawMap();
+    }
+  }
+  ASSERT_EQ(drops.size(), 3u);
+  EXPECT_NEAR(drops[0].Longitude, 6.15, 1e-3);  // the path carried on down to the ground
+  EXPECT_NEAR(drops[2].Longitude, 6.12, 1e-3);
+  EXPECT_EQ(std::vector<bool>({crossShown(drops[0]), crossShown(drops[1]), crossShown(drops[2])}),
+            std::vector<bool>({false, false, true}));
+  EXPECT_EQ(traces.TraceTable[0].size(), 4u);
+  EXPECT_DOUBLE_EQ(PredictDropPoint({6.0, 49.5}, 800, {6.1, 49.6}, 800).Longitude, 6.0);  // level: no descent
 }
 
 }  // namespace

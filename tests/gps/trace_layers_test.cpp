@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QColor>
-#include <QImage>
+#include "support/map_picture.h"
 
 namespace orvex {
 namespace {
@@ -36,21 +35,10 @@ class TraceLayers : public ::testing::Test {
     ComputeViewport(p_);
     ASSERT_EQ(GeoToScreen(p_, 3, 45, 0), (ScreenPoint{30, 50}));
   }
-  CouleurBgr Pixel(int x, int y) const { return FromQColor(canvas_.Image().pixelColor(x, y)); }
-  int Count(CouleurBgr colour, int x) const {
-    int count = 0;
-    for (int y = 0; y < 100; ++y) {
-      count += Pixel(x, y) == colour ? 1 : 0;
-    }
-    return count;
-  }
-  int Inked() const {
-    int count = 0;
-    for (int x = 0; x < 100; ++x) {
-      count += 100 - Count(kBlack, x);
-    }
-    return count;
-  }
+  CouleurBgr Pixel(int x, int y) const { return testing::PixelAt(canvas_, x, y); }
+  // Pixels of `colour` in column x.
+  int Count(CouleurBgr colour, int x) const { return testing::CountColour(canvas_, colour, QRect(x, 0, 1, 100)); }
+  int Inked() const { return testing::CountInk(canvas_, QRect(0, 0, 100, 100)); }
 
   ProjectionState p_;
   Canvas canvas_{100, 100};

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+
 #include <algorithm>
 #include <string>
 #include <string_view>
@@ -9,6 +13,7 @@
 #include "platform/cp1252.h"
 #include "platform/directory_listing.h"
 #include "platform/paths.h"
+#include "platform/ui/qt_dialogs.h"
 #include "support/temp_dir.h"
 
 namespace orvex {
@@ -39,12 +44,30 @@ TEST(Cp1252, ConvertsBothWaysAndMarksWhatItCannotHold) {
   }
 }
 
+// Message boxes show their text as it is, markup included.
+TEST(QtDialogs, MessagesArePlainText) {
+  QtDialogs dialogs;
+  QTimer::singleShot(0, [] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->textFormat(), Qt::PlainText);
+    EXPECT_EQ(box->text(), QStringLiteral("<b>Isère</b>"));
+    box->accept();
+  });
+  dialogs.Message(MessageKind::Warning, "<b>Isère</b>");
+}
+
 TEST(Paths, ResolveEachComponentWithoutRegardToCase) {
   testing::TempDir dir;
   dir.Write("Dalles/Alpes.DAT", "");
   dir.MakeDir("DALLES");
   dir.MakeDir("lieux/Alpes");
+  dir.MakeDir("lieux/Is\xC3\xA8re");  // UTF-8, as this platform names it
+  dir.MakeDir("lieux/Vend\xE9" "e");   // raw Windows-1252, copied from old media
+  // Names asked for are Windows-1252, as ORVEX.INI and the data files hold them.
   const TextPair cases[] = {
+      {"lieux/IS\xC8RE", "lieux/Is\xC3\xA8re"},      {"lieux/Is\xE8re", "lieux/Is\xC3\xA8re"},
+      {"LIEUX/vend\xC9" "E", "lieux/Vend\xE9" "e"},  {"lieux/Dr\xF4me", "lieux/Dr\xC3\xB4me"},  // missing: UTF-8
       {"Dalles/alpes.dat", "Dalles/Alpes.DAT"}, {"DALLES", "DALLES"},  // an exact match wins
       {"LIEUX/alpes", "lieux/Alpes"},           {"lieux\\ALPES\\", "lieux/Alpes"},
       {"lieux\\ALPES\\Absent\\F.txt", "lieux/Alpes/Absent/F.txt"},  // missing components kept as written
@@ -59,6 +82,7 @@ TEST(Paths, ResolveEachComponentWithoutRegardToCase) {
   }
   const std::string either = FindEntry(dir.path(), "dalles");
   EXPECT_TRUE(either == "Dalles" || either == "DALLES") << either;
+  EXPECT_EQ(PathText(std::filesystem::path("/lieux/Vend\xE9" "e/Is\xC3\xA8re")), "/lieux/Vendée/Isère");
 }
 
 TEST(ListeRepertoire, DotEntriesFirstHiddenLeftOutAttributesAndLimit) {

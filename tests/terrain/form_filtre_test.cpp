@@ -55,7 +55,7 @@ TEST(TFormFiltre, TextsAndStartingPositions) {
   // opening the dialog changes no threshold.
   EXPECT_EQ(std::pair(d.form.TrackBarSeuilMini->value(), d.form.TrackBarSeuilmaxi->value()), std::pair(0, 500));
   EXPECT_EQ(d.form.LabelSeuilMini->text(), QStringLiteral("Altitude : 0"));
-  EXPECT_EQ(d.form.LabelSeuilMaxi->text(), QStringLiteral("Altitude : 500"));
+  EXPECT_EQ(d.form.LabelSeuilMaxi->text(), QStringLiteral("Altitude : 0"));
   EXPECT_EQ(d.display.FiltreMax, 10000);
   EXPECT_EQ(d.redessins, 0);
   QStringList textes;
@@ -70,13 +70,15 @@ TEST(TFormFiltre, TextsAndStartingPositions) {
   }
 }
 
-TEST(TFormFiltre, OpensOnTheCurrentThresholds) {
+TEST(TFormFiltre, OpensAtTheBarsEndsWhateverTheThresholds) {
   DisplayOptions display;
   display.FiltreMin = 120;
   display.FiltreMax = 130;
   TFormFiltre form(display, {});
-  EXPECT_EQ(std::pair(form.TrackBarSeuilMini->value(), form.TrackBarSeuilmaxi->value()), std::pair(120, 130));
-  EXPECT_EQ(form.LabelSeuilMaxi->text(), QStringLiteral("Altitude : 130"));
+  EXPECT_EQ(std::pair(form.TrackBarSeuilMini->value(), form.TrackBarSeuilmaxi->value()), std::pair(0, 500));
+  EXPECT_EQ(std::pair(form.LabelSeuilMini->text(), form.LabelSeuilMaxi->text()),
+            std::pair(QStringLiteral("Altitude : 0"), QStringLiteral("Altitude : 0")));
+  EXPECT_EQ(std::pair(display.FiltreMin, display.FiltreMax), std::pair(120, 130));
 }
 
 TEST(TFormFiltre, LinkedBarsFollowEachOtherAndRedraw) {

@@ -18,9 +18,8 @@ namespace {
 constexpr const char* kFichierAide = "orvex.hlp";
 
 QLabel* Texte(QWidget* parent, const QString& texte, const char* nom) {
-  auto* libelle = new QLabel(texte, parent);
+  auto* libelle = NewLabel(parent, texte);
   libelle->setObjectName(nom);
-  libelle->setTextFormat(Qt::PlainText);
   return libelle;
 }
 

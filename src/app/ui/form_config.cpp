@@ -40,9 +40,7 @@ QComboBox* Choix(QWidget* parent, const char* nom, const QStringList& elements, 
 }
 
 QLabel* Libelle(QWidget* parent, const QString& texte, const char* nom = "") {
-  auto* libelle = Nomme(new QLabel(texte, parent), nom);
-  libelle->setTextFormat(Qt::PlainText);
-  return libelle;
+  return Nomme(NewLabel(parent, texte), nom);
 }
 
 // A group box whose rows are (caption, widget) pairs; an empty caption puts

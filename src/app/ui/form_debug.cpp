@@ -14,7 +14,7 @@ TFormDebug::TFormDebug(QWidget* parent) : QDialog(parent, Qt::FramelessWindowHin
   setObjectName("FormDebug");
   setWindowTitle(QStringLiteral("ORVEX - Démarrage en cours"));
   auto* layout = new QVBoxLayout(this);
-  auto* title = new QLabel(QStringLiteral("ORVEX 32 - Initialisations en cours"), this);
+  auto* title = NewLabel(this, QStringLiteral("ORVEX 32 - Initialisations en cours"));
   QFont bold = title->font();
   bold.setBold(true);
   title->setFont(bold);
@@ -34,7 +34,9 @@ void TFormDebug::AddLine(const std::string& line) {
   ListBoxDebug->addItem(Utf8ToQString(line));
   ListBoxDebug->scrollToBottom();
   repaint();
-  QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  // Shown now, but the serial line waits: its handler must not run before
+  // start-up has reset the receive state.
+  QApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::ExcludeSocketNotifiers);
 }
 
 }  // namespace orvex

@@ -32,11 +32,11 @@ TFormDonnees::TFormDonnees(Dialogs& dialogs, EntreeDonnees mode, DonneesPointeur
 }
 
 void TFormDonnees::BuildControls() {
-  Label1 = Named(new QLabel(this), "Label1");
-  Label2 = Named(new QLabel(this), "Label2");
-  Label3 = Named(new QLabel(this), "Label3");
-  Label4 = Named(new QLabel(this), "Label4");
-  IntroMsg = Named(new QLabel(this), "IntroMsg");
+  Label1 = Named(NewLabel(this), "Label1");
+  Label2 = Named(NewLabel(this), "Label2");
+  Label3 = Named(NewLabel(this), "Label3");
+  Label4 = Named(NewLabel(this), "Label4");
+  IntroMsg = Named(NewLabel(this), "IntroMsg");
   Intro1 = Named(new QLineEdit(this), "Intro1");
   Intro2 = Named(new QLineEdit(this), "Intro2");
   Intro3 = Named(new QLineEdit(this), "Intro3");

@@ -17,7 +17,7 @@ TFormIntroAlt::TFormIntroAlt(QWidget* parent) : QDialog(parent) {
   BoutonOk->setObjectName("BoutonOk");
   BoutonOk->setDefault(true);
   auto* grid = new QGridLayout(this);
-  grid->addWidget(new QLabel(QStringLiteral("Altitude :"), this), 0, 0);
+  grid->addWidget(NewLabel(this, QStringLiteral("Altitude :")), 0, 0);
   grid->addWidget(EditAltitude, 0, 1);
   grid->addWidget(BoutonOk, 1, 0, 1, 2, Qt::AlignHCenter);
   connect(BoutonOk, &QPushButton::clicked, this, &QDialog::accept);

@@ -15,9 +15,9 @@ TFormIntroLgLt::TFormIntroLgLt(QWidget* parent) : QDialog(parent) {
   EditLt = new QLineEdit(this);
   EditLt->setObjectName("EditLt");
   LabelExplication1 =
-      new QLabel(QString::fromUtf8("Vous pouvez entrer longitude et latitude en centièmes de degrés"), this);
+      NewLabel(this, QString::fromUtf8("Vous pouvez entrer longitude et latitude en centièmes de degrés"));
   LabelExplication1->setObjectName("LabelExplication1");
-  LabelExplication2 = new QLabel(QString::fromUtf8("ou en degrés minutes secondes"), this);
+  LabelExplication2 = NewLabel(this, QString::fromUtf8("ou en degrés minutes secondes"));
   LabelExplication2->setObjectName("LabelExplication2");
   BoutonOk = new QPushButton(QStringLiteral("Ok"), this);
   BoutonOk->setObjectName("BoutonOk");
@@ -26,9 +26,9 @@ TFormIntroLgLt::TFormIntroLgLt(QWidget* parent) : QDialog(parent) {
   BoutonRepointer->setObjectName("BoutonRepointer");
 
   auto* grid = new QGridLayout(this);
-  grid->addWidget(new QLabel(QStringLiteral("Longitude :"), this), 0, 0);
+  grid->addWidget(NewLabel(this, QStringLiteral("Longitude :")), 0, 0);
   grid->addWidget(EditLg, 0, 1);
-  grid->addWidget(new QLabel(QStringLiteral("Latitude :"), this), 1, 0);
+  grid->addWidget(NewLabel(this, QStringLiteral("Latitude :")), 1, 0);
   grid->addWidget(EditLt, 1, 1);
   grid->addWidget(LabelExplication1, 2, 0, 1, 2);
   grid->addWidget(LabelExplication2, 3, 0, 1, 2);

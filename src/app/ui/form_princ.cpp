@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
+#include <optional>
 
 #include "app/map_scene.h"
 #include "app/save_edits.h"
@@ -29,14 +30,14 @@ constexpr int kPanelWidth = 180;
 QLabel* AddRow(QGridLayout* grid, const QString& caption, const char* name) {
   constexpr int kShortCaption = 10;
   int row = grid->rowCount();
-  auto* value = new QLabel(grid->parentWidget());
+  auto* value = NewLabel(grid->parentWidget());
   value->setObjectName(name);
   value->setMinimumWidth(90);
   value->setWordWrap(true);  // "12km de <a long city name>" must not be cut
   if (caption.size() > kShortCaption) {
-    grid->addWidget(new QLabel(caption, grid->parentWidget()), row++, 0, 1, 2);
+    grid->addWidget(NewLabel(grid->parentWidget(), caption), row++, 0, 1, 2);
   } else if (!caption.isEmpty()) {
-    grid->addWidget(new QLabel(caption, grid->parentWidget()), row, 0);
+    grid->addWidget(NewLabel(grid->parentWidget(), caption), row, 0);
   }
   grid->addWidget(value, row, 1);
   return value;
@@ -66,7 +67,7 @@ TFormPrinc::TFormPrinc(Dialogs& dialogs, std::filesystem::path startDirectory, Q
   ScrollBox1->setWidget(ImageCarte);
   ScrollBox1->setWidgetResizable(false);
   BuildPanels(central);
-  StaticTextInfo = new QLabel(central);
+  StaticTextInfo = NewLabel(central);
   StaticTextInfo->setObjectName("StaticTextInfo");
   StaticTextInfo->setWordWrap(true);
   BuildMenus();
@@ -109,6 +110,7 @@ void TFormPrinc::BuildPanels(QWidget* central) {
   AzGP2 = AddRow(g2, QStringLiteral("Azimut :"), "AzGP2");
   DistGP2 = AddRow(g2, QStringLiteral("Distance :"), "DistGP2");
   DistTotGP2 = AddRow(g2, QStringLiteral("Cumul distance :"), "DistTotGP2");
+  AddRow(g2, QString::fromUtf8("Relèvement :"), "RelGP2");  // no operation writes its value
 
   GroupBox3 = MakeGroup(central, QStringLiteral("Données GPS "), "GroupBox3");
   auto* g3 = static_cast<QGridLayout*>(GroupBox3->layout());
@@ -118,8 +120,8 @@ void TFormPrinc::BuildPanels(QWidget* central) {
   LocalGPSGP3 = AddRow(g3, QStringLiteral("Loc:"), "LocalGPSGP3");
   DistGPSGP3 = AddRow(g3, QStringLiteral("Dist. :"), "DistGPSGP3");
   NbPGpsGP3 = AddRow(g3, QStringLiteral("Nombre de points :"), "NbPGpsGP3");
-  LgChuteGP3 = AddRow(g3, QStringLiteral("Chute :"), "LgChuteGP3");
-  LtChuteGP3 = AddRow(g3, QString(), "LtChuteGP3");
+  LgChuteGP3 = AddRow(g3, QStringLiteral("Longitude chute :"), "LgChuteGP3");
+  LtChuteGP3 = AddRow(g3, QStringLiteral("Latitude chute :"), "LtChuteGP3");
   LabelFichier = AddRow(g3, QStringLiteral("Fichier :"), "LabelFichier");
 }
 
@@ -213,6 +215,10 @@ void TFormPrinc::CloseStartupWindow() {
 }
 
 bool TFormPrinc::FormCreate() {
+  // Nothing that draws or touches the receive state runs before start-up has
+  // reset it: a fix already waiting on the line is handled afterwards.
+  std::optional<RedrawGate::Hold> startingUp;
+  startingUp.emplace(gate_);
   formDebug_ = std::make_unique<TFormDebug>();
   formDebug_->show();
   AddProgress("Liste de démarrage :");
@@ -239,6 +245,7 @@ bool TFormPrinc::FormCreate() {
   OpenGpsPort();
   AddProgress("Port série initialisé");
   ResetReceiveState(state_);
+  startingUp.reset();
   EtatMenusVectoriels();
   RequestRedraw();
   ChargeCarteDemarre();
@@ -252,7 +259,8 @@ MapScene TFormPrinc::Scene() {
                        ImageCarte->repaint();
                        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
                      },
-                     [this](const std::string& text) { StaticTextInfo->setText(Utf8ToQString(text)); }};
+                     [this](const std::string& text) { StaticTextInfo->setText(Utf8ToQString(text)); },
+                     TileRepaintInterval};
   MapScene scene = MakeMapScene(state_, canvas_, std::move(relief));
   scene.zoomLabel = [this](std::int32_t zoom) { ZoomGP1->setText(QString::number(zoom)); };
   scene.pointerLabels = [this] { pointerHandlers_->RefreshPointerLabels(); };
@@ -264,6 +272,17 @@ MapScene TFormPrinc::Scene() {
 }
 
 void TFormPrinc::RequestRedraw() {
+  if (gate_.Defer(DrawingWork::Redraw)) {
+    return;
+  }
+  {
+    const RedrawGate::Hold drawing(gate_);
+    Redraw();
+  }
+  ScheduleWaitingWork();
+}
+
+void TFormPrinc::Redraw() {
   if (state_.SurvolEnCours) {
     return;  // the fly-over owns the picture until it ends
   }
@@ -272,13 +291,44 @@ void TFormPrinc::RequestRedraw() {
   ImageCarte->update();
 }
 
-void TFormPrinc::Timer1Timer() {
-  MapScene scene = Scene();
-  const bool drawn = state_.redraw.RedrawCountdown == 1;
-  MainTimerTick(scene, state_.SurvolEnCours, [this] { pointerHandlers_->ShowPointerAltitude(); });
-  if (drawn) {
-    ImageCarte->update();
+void TFormPrinc::ScheduleWaitingWork() {
+  if (gate_.Waiting()) {
+    QTimer::singleShot(0, this, &TFormPrinc::RunWaitingWork);
   }
+}
+
+// From the event loop, never from inside a drawing: a drawing under way
+// keeps the work waiting and schedules it again when it ends.
+void TFormPrinc::RunWaitingWork() {
+  while (const std::optional<DrawingWork> work = gate_.TakeNext()) {
+    switch (*work) {
+      case DrawingWork::Receive:
+        MSComm1Comm();
+        break;
+      case DrawingWork::Tick:
+        Timer1Timer();
+        break;
+      case DrawingWork::Redraw:
+        RequestRedraw();
+        break;
+    }
+  }
+}
+
+void TFormPrinc::Timer1Timer() {
+  if (gate_.Defer(DrawingWork::Tick)) {
+    return;
+  }
+  {
+    const RedrawGate::Hold drawing(gate_);
+    MapScene scene = Scene();
+    const bool drawn = state_.redraw.RedrawCountdown == 1;
+    MainTimerTick(scene, state_.SurvolEnCours, [this] { pointerHandlers_->ShowPointerAltitude(); });
+    if (drawn) {
+      ImageCarte->update();
+    }
+  }
+  ScheduleWaitingWork();
 }
 
 void TFormPrinc::OpenGpsPort() {

@@ -18,7 +18,9 @@
 #include "browser/ui/form_trouve.h"
 #include "gps/ms_comm.h"
 #include "mapview/canvas.h"
+#include "mapview/redraw_gate.h"
 #include "platform/dialogs.h"
+#include "terrain/view/scene_relief.h"
 #include "terrain/view/vue_sol.h"
 
 namespace orvex {
@@ -48,7 +50,8 @@ class TFormPrinc : public QMainWindow {
   const QImage& Picture() const { return canvas_.Image(); }
   Canvas& MapCanvas() { return canvas_; }
 
-  // Every change that affects the picture ends here.
+  // Every change that affects the picture ends here. Asked while something is
+  // being drawn, the redraw waits until that drawing ends.
   void RequestRedraw();
   // The window's redraw scene, for handlers that only prepare the view.
   MapScene CurrentScene() { return Scene(); }
@@ -81,6 +84,9 @@ class TFormPrinc : public QMainWindow {
   void ChargeImageFond(const std::filesystem::path& picture);
   // A click on the map during the tie-point procedure.
   void TiePointClick();
+
+  // How often the tiles being drawn are shown (and pending events let run).
+  std::chrono::milliseconds TileRepaintInterval = kIntervalleRepeinte;
 
   // Widgets named as the program's handlers know them.
   QScrollArea* ScrollBox1 = nullptr;
@@ -164,6 +170,7 @@ class TFormPrinc : public QMainWindow {
   void BuildFabricationMenu();
   void Fabriquerdalledesniveaux1Click();
   void MSComm1Comm();
+  void ReceiveAndHandle();
   void ApplyGpsPanel(const GpsPanelUpdate& update);
   void LirefichierGPS1Click();
   void DessinerUnTraceClick();
@@ -181,6 +188,11 @@ class TFormPrinc : public QMainWindow {
   // Brings a place into view: the new centre, or scrolled to over a background.
   void ShowPlace(double longitude, double latitude);
   MapScene Scene();
+  // The redraw itself, for callers that already hold the gate.
+  void Redraw();
+  // Runs, once the current drawing has ended, the work that waited for it.
+  void ScheduleWaitingWork();
+  void RunWaitingWork();
   // The 3D commands (form_princ_3d.cpp).
   void Build3D();
   void ToolButtonC3DClick();
@@ -211,6 +223,7 @@ class TFormPrinc : public QMainWindow {
   ProgramState state_;
   Canvas canvas_;
   QSize rememberedPictureSize_;
+  RedrawGate gate_;
   std::unique_ptr<TFormDebug> formDebug_;
   std::unique_ptr<PointerHandlers> pointerHandlers_;
   std::unique_ptr<EditHandlers> editHandlers_;

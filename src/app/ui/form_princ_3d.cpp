@@ -82,14 +82,18 @@ void TFormPrinc::BoutonVol3DClick() {
   SceneRelief relief(canvas_, state_.projection, state_.tables.TableNiveaux, state_.dalle, state_.display,
                      state_.matrice);
   relief.SurvolEnCours = true;
-  // Closing the window also stops it: the loop would otherwise run on unseen.
-  Survole(
-      relief, state_.projection,
-      [this] {
-        ImageCarte->repaint();
-        QApplication::processEvents();
-      },
-      [this] { return state_.AnnuleFonction || !isVisible(); });
+  {
+    // Fixes and ticks arriving between frames wait for the end of the flight.
+    const RedrawGate::Hold flying(gate_);
+    // Closing the window also stops it: the loop would otherwise run on unseen.
+    Survole(
+        relief, state_.projection,
+        [this] {
+          ImageCarte->repaint();
+          QApplication::processEvents();
+        },
+        [this] { return state_.AnnuleFonction || !isVisible(); });
+  }
   state_.AnnuleFonction = false;
   state_.SurvolEnCours = false;
   RequestRedraw();

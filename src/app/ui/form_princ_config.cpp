@@ -3,6 +3,7 @@
 // micro-help and the about box.
 #include <QApplication>
 #include <QMenuBar>
+#include <optional>
 
 #include "app/startup.h"
 #include "app/ui/form_aide.h"
@@ -187,6 +188,9 @@ void TFormPrinc::ChangeRegion(int index) {
 void TFormPrinc::Demo3D() {
   ProjectionState& p = state_.projection;
   state_.AnnuleFonction = false;
+  // Fixes and ticks arriving between frames wait for the end of the demonstration.
+  std::optional<RedrawGate::Hold> demonstration;
+  demonstration.emplace(gate_);
   if (p.Spherical) {
     p.Zoom = 1;
     p.SphereAlpha.Radians = p.CentreLatitude * kDegreesToRadians + kPi;
@@ -208,19 +212,21 @@ void TFormPrinc::Demo3D() {
     p.CentreLongitude = 4.0;
     RefreshRotation(p);
     for (int i = 0; i <= kImagesDemoPlane && !state_.AnnuleFonction; ++i) {
-      RequestRedraw();
+      Redraw();
       ImageCarte->repaint();
       QApplication::processEvents();
       PasDemoPlane(p, i);
     }
-    RequestRedraw();
+    Redraw();
   }
+  demonstration.reset();
   state_.AnnuleFonction = false;
   bool lu = false;
   const int zoom = ZoomGP1->text().toInt(&lu);
   if (lu) {
     p.Zoom = zoom;
   }
+  ScheduleWaitingWork();
 }
 
 void TFormPrinc::ZoomContinu() {

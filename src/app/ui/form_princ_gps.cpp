@@ -40,16 +40,25 @@ void TFormPrinc::BuildGpsMenu() {
 }
 
 void TFormPrinc::MSComm1Comm() {
-  if (MSComm1.CommEvent() != kComEvReceive || state_.receive.TransferActive) {
+  if (MSComm1.CommEvent() != kComEvReceive || state_.receive.TransferActive || gate_.Defer(DrawingWork::Receive)) {
     return;
   }
+  {
+    // The path segment, the landing crosses and a recentring redraw are one drawing.
+    const RedrawGate::Hold drawing(gate_);
+    ReceiveAndHandle();
+  }
+  ScheduleWaitingWork();
+}
+
+void TFormPrinc::ReceiveAndHandle() {
   const std::vector<std::uint8_t> bytes = MSComm1.Input();
   const std::string text(bytes.begin(), bytes.end());
   const int protocol = state_.config.TypeTrame;
   PositionContext context{state_.receive, state_.traces,      state_.stations,     canvas_,
                           state_.projection, state_.redraw, state_.tables,
                           state_.config.LgCourant, state_.config.LtCourant, protocol,
-                          state_.directories.RepertoireBase, [this] { RequestRedraw(); }, std::time(nullptr)};
+                          state_.directories.RepertoireBase, [this] { Redraw(); }, std::time(nullptr)};
   const std::vector<std::string> messages = protocol == kTrameAprsKiss
                                                 ? ReceiveKissPackets(state_.receive.Kiss, text)
                                                 : ReceiveMessages(state_.receive.ReceiveBuffer, protocol, text);
@@ -69,7 +78,7 @@ void TFormPrinc::MSComm1Comm() {
     redrawMap = redrawMap || update.redrawMap;
   }
   if (redrawMap) {
-    RequestRedraw();
+    Redraw();  // this handler holds the gate: the redraw is part of its drawing
   }
   ImageCarte->update();
 }

@@ -63,8 +63,6 @@ QAction* NamedAction(QMenu* menu, const QString& text, const char* name) {
 }  // namespace
 
 void TFormPrinc::BuildImagesMenu() {
-  // The status line shows the names of map files found on disk.
-  StaticTextInfo->setTextFormat(Qt::PlainText);
   QMenu* menu = menuBar()->addMenu(QStringLiteral("Image &carte"));
   menu->setObjectName("MenuImageCarte");
   Lireunfichierimage1 = NamedAction(menu, QStringLiteral("Lire un fichier image carte"), "Lireunfichierimage1");

@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QMenuBar>
 #include <QToolButton>
+#include <optional>
 
 #include "app/ui/form_princ.h"
 #include "app/ui/map_picture.h"
@@ -84,6 +85,8 @@ void TFormPrinc::HorVisibiliteClick() {
   };
   QElapsedTimer depuisRepeint;
   depuisRepeint.start();
+  std::optional<RedrawGate::Hold> dessin;  // fixes and ticks wait until the horizon is drawn
+  dessin.emplace(gate_);
   DessineHorizon(canvas_, vue, cherche, [this, &vue, &depuisRepeint] {
     if (depuisRepeint.elapsed() >= kRepeintHorizonMs) {
       ImageCarte->update();
@@ -92,9 +95,11 @@ void TFormPrinc::HorVisibiliteClick() {
     QApplication::processEvents();
     return !state_.AnnuleFonction && MemeVue(vue, state_.projection);
   });
+  dessin.reset();
   state_.AnnuleFonction = false;
   horizonEnCours_ = false;
   ImageCarte->update();
+  ScheduleWaitingWork();
 }
 
 }  // namespace orvex

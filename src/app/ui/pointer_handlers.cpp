@@ -299,7 +299,8 @@ void PointerHandlers::ImageCarteClick() {
   StartMeasure(s);
   form_.LgOrGP2->setText(LongitudeLabel(s.MeasureOrigin.Longitude));
   form_.LtOrGP2->setText(LatitudeLabel(s.MeasureOrigin.Latitude));
-  if (drawingTrace) {
+  // The corner of a zoom rectangle is no point of the trace.
+  if (drawingTrace && !s.ZoomMode) {
     AddDrawnTracePoint(state.traces, s.MeasureOrigin.Longitude, s.MeasureOrigin.Latitude);
     // The band counts as shown so the next click ends a segment; a thin line
     // of no length stands for it, so the next move erases nothing.

@@ -12,9 +12,8 @@ TFormTrouve::TFormTrouve(PlaceSearchScene scene, TrouveMode mode, QWidget* paren
   const bool lieu = mode == TrouveMode::Lieu;
   setWindowTitle(lieu ? QStringLiteral("Trouver un lieu") : QStringLiteral("Trouver un relais d'après la fréquence"));
   auto* layout = new QVBoxLayout(this);
-  LabelQuoi = new QLabel(lieu ? QStringLiteral("Entrez la chaîne de recherche")
-                              : QStringLiteral("Entrez la fréquence (MHz)"),
-                         this);
+  LabelQuoi = NewLabel(this, lieu ? QStringLiteral("Entrez la chaîne de recherche")
+                                  : QStringLiteral("Entrez la fréquence (MHz)"));
   LabelQuoi->setObjectName("LabelQuoi");
   layout->addWidget(LabelQuoi);
   EditQuoi = new QLineEdit(this);
@@ -24,9 +23,8 @@ TFormTrouve::TFormTrouve(PlaceSearchScene scene, TrouveMode mode, QWidget* paren
   ButtonChercher->setObjectName("ButtonChercher");
   ButtonChercher->setDefault(true);
   layout->addWidget(ButtonChercher);
-  Label1 = new QLabel(this);
+  Label1 = NewLabel(this);
   Label1->setObjectName("Label1");
-  Label1->setTextFormat(Qt::PlainText);
   layout->addWidget(Label1);
   connect(ButtonChercher, &QPushButton::clicked, this, &TFormTrouve::ChercherClick);
   EditQuoi->setFocus();

@@ -47,7 +47,7 @@ TFormVisu::TFormVisu(BrowserTables tables, PointingScene pointing, BrowserKind k
   layout->addWidget(StringGrid1);
 
   auto* searchRow = new QHBoxLayout;
-  searchRow->addWidget(new QLabel(QStringLiteral("Chaîne à chercher :"), this));
+  searchRow->addWidget(NewLabel(this, QStringLiteral("Chaîne à chercher :")));
   Edit1 = new QLineEdit(this);
   Edit1->setObjectName("Edit1");
   searchRow->addWidget(Edit1);

@@ -63,9 +63,8 @@ TFormGRMN::TFormGRMN(Dialogs& dialogs, TMSComm& comm, bool& transferActive, Garm
   ListBoxGRMN->setObjectName("ListBoxGRMN");
   ListBoxGRMN->setMinimumSize(520, 220);
   layout->addWidget(ListBoxGRMN);
-  LabelGRMN = new QLabel(this);
+  LabelGRMN = NewLabel(this);
   LabelGRMN->setObjectName("LabelGRMN");
-  LabelGRMN->setTextFormat(Qt::PlainText);
   LabelGRMN->setAlignment(Qt::AlignCenter);
   layout->addWidget(LabelGRMN);
   connect(ButtonGRMNToPC, &QPushButton::clicked, this, &TFormGRMN::ButtonGRMNToPCClick);

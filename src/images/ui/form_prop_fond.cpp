@@ -16,9 +16,8 @@ constexpr int kStatusPointSize = 10;
 constexpr char kCorFilter[] = "Fichiers correspondance  (*.COR *.cor)";
 
 QLabel* PlainLabel(QWidget* parent, const char* name) {
-  auto* label = new QLabel(parent);
+  auto* label = NewLabel(parent);
   label->setObjectName(name);
-  label->setTextFormat(Qt::PlainText);
   return label;
 }
 
@@ -71,19 +70,19 @@ void TFormPropFond::BuildWidgets() {
   ButtonAnul->setObjectName("ButtonAnul");
 
   auto* grid = new QGridLayout(this);
-  grid->addWidget(new QLabel(QStringLiteral("Nom de l'image :"), this), 0, 0, 1, 4);
+  grid->addWidget(NewLabel(this, QStringLiteral("Nom de l'image :")), 0, 0, 1, 4);
   grid->addWidget(LabelImFond, 1, 0, 1, 4);
-  grid->addWidget(new QLabel(QString::fromUtf8("Nom du fichier d'information associé :"), this), 2, 0, 1, 4);
+  grid->addWidget(NewLabel(this, QString::fromUtf8("Nom du fichier d'information associé :")), 2, 0, 1, 4);
   grid->addWidget(LabelNomAss, 3, 0, 1, 4);
   const std::pair<const char*, QLineEdit*> edits[] = {
       {"Lg NW", LgImgFondNW}, {"Lt NW", LtImgFondNW}, {"Lg SE", LgImgFondSE}, {"Lt SE", LtImgFondSE}};
   int row = 4;
   for (const auto& [caption, edit] : edits) {
-    grid->addWidget(new QLabel(QString::fromUtf8(caption), this), row, 0);
+    grid->addWidget(NewLabel(this, QString::fromUtf8(caption)), row, 0);
     grid->addWidget(edit, row++, 1);
   }
   grid->addWidget(Image1, 4, 2, 4, 2);
-  grid->addWidget(new QLabel(QStringLiteral("Taille de l'image :"), this), 8, 0);
+  grid->addWidget(NewLabel(this, QStringLiteral("Taille de l'image :")), 8, 0);
   grid->addWidget(LabelTaille, 8, 1, 1, 3);
   grid->addWidget(ErreurTexte, 9, 0, 1, 4);
   grid->addWidget(ButtonSauve, 10, 0);

@@ -9,30 +9,35 @@
 
 namespace orvex {
 
+namespace {
+
+// Messages carry file names, city names and sentences from the serial line:
+// plain text, like every label.
+QMessageBox::StandardButton ShowMessageBox(QWidget* parent, QMessageBox::Icon icon, const std::string& text,
+                                           QMessageBox::StandardButtons buttons) {
+  QMessageBox box(icon, QApplication::applicationName(), QString(), buttons, parent);
+  box.setTextFormat(Qt::PlainText);
+  box.setText(Utf8ToQString(text));
+  return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+}  // namespace
+
 void QtDialogs::Message(MessageKind kind, const std::string& text) {
   EchoLine(text);
-  const QString body = Utf8ToQString(text);
-  const QString title = QApplication::applicationName();
-  switch (kind) {
-    case MessageKind::Information:
-      QMessageBox::information(parent_, title, body);
-      break;
-    case MessageKind::Warning:
-      QMessageBox::warning(parent_, title, body);
-      break;
-    case MessageKind::Error:
-      QMessageBox::critical(parent_, title, body);
-      break;
-  }
+  const QMessageBox::Icon icon = kind == MessageKind::Information ? QMessageBox::Information
+                                 : kind == MessageKind::Warning   ? QMessageBox::Warning
+                                                                  : QMessageBox::Critical;
+  ShowMessageBox(parent_, icon, text, QMessageBox::Ok);
 }
 
 Answer QtDialogs::Ask(const std::string& text, bool withCancel) {
   EchoLine(text);
-  auto buttons = QMessageBox::Yes | QMessageBox::No;
+  QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No;
   if (withCancel) {
     buttons |= QMessageBox::Cancel;
   }
-  const auto reply = QMessageBox::question(parent_, QApplication::applicationName(), Utf8ToQString(text), buttons);
+  const auto reply = ShowMessageBox(parent_, QMessageBox::Question, text, buttons);
   return reply == QMessageBox::Yes ? Answer::Yes : reply == QMessageBox::No ? Answer::No : Answer::Cancel;
 }
 

@@ -8,4 +8,11 @@ QString ToQString(const std::string& cp1252) { return Utf8ToQString(Cp1252ToUtf8
 
 std::string FromQString(const QString& text) { return Utf8ToCp1252(text.toUtf8().toStdString()); }
 
+QLabel* NewLabel(QWidget* parent, const QString& text) {
+  auto* label = new QLabel(parent);
+  label->setTextFormat(Qt::PlainText);
+  label->setText(text);
+  return label;
+}
+
 }  // namespace orvex

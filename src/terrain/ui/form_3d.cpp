@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "mapview/locale_number.h"
+#include "platform/ui/qt_text.h"
 
 namespace orvex {
 namespace {
@@ -24,7 +25,7 @@ QSlider* Barre(QWidget* parent, const char* nom, const QString& indication, int 
 }
 
 QLabel* Libelle(QWidget* parent, const char* nom) {
-  auto* libelle = new QLabel(parent);
+  auto* libelle = NewLabel(parent);
   libelle->setObjectName(nom);
   libelle->setMinimumWidth(60);
   return libelle;
@@ -67,7 +68,7 @@ TForm3D::TForm3D(ProjectionState& projection, RedrawState& redraw, const Display
   auto* grille = new QGridLayout(this);
   int rangee = 0;
   const auto ligne = [&](const QString& titre, QSlider* barre, QLabel* valeur) {
-    grille->addWidget(new QLabel(titre, this), rangee, 0);
+    grille->addWidget(NewLabel(this, titre), rangee, 0);
     grille->addWidget(barre, rangee, 1, 1, 3);
     if (valeur != nullptr) {
       grille->addWidget(valeur, rangee, 4);

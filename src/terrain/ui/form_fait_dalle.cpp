@@ -16,9 +16,8 @@ namespace {
 constexpr double kTrenteSecondes = 30.0 / 3600;
 
 QLabel* Libelle(QWidget* parent, const char* nom, const QString& texte) {
-  auto* libelle = new QLabel(texte, parent);
+  auto* libelle = NewLabel(parent, texte);
   libelle->setObjectName(nom);
-  libelle->setTextFormat(Qt::PlainText);
   return libelle;
 }
 

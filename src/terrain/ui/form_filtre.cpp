@@ -6,6 +6,8 @@
 
 #include <utility>
 
+#include "platform/ui/qt_text.h"
+
 namespace orvex {
 namespace {
 
@@ -23,7 +25,7 @@ QSlider* NouvelleBarre(QWidget* parent, const char* nom) {
 }
 
 QLabel* NouveauLibelle(QWidget* parent, const char* nom, const QString& texte) {
-  auto* libelle = new QLabel(texte, parent);
+  auto* libelle = NewLabel(parent, texte);
   libelle->setObjectName(nom);
   return libelle;
 }
@@ -50,11 +52,11 @@ TFormFiltre::TFormFiltre(DisplayOptions& display, std::function<void()> redessin
   BoutonOk->setObjectName("BoutonOk");
 
   auto* grille = new QGridLayout;
-  grille->addWidget(new QLabel(QString::fromUtf8("Seuil mini d'altitude d'affichage des courbes de niveau"), this), 0,
+  grille->addWidget(NewLabel(this, QString::fromUtf8("Seuil mini d'altitude d'affichage des courbes de niveau")), 0,
                     0, 1, 2);
   grille->addWidget(TrackBarSeuilMini, 1, 0);
   grille->addWidget(LabelSeuilMini, 1, 1);
-  grille->addWidget(new QLabel(QString::fromUtf8("Seuil maxi d'altitude d'affichage des courbes de niveau"), this), 2,
+  grille->addWidget(NewLabel(this, QString::fromUtf8("Seuil maxi d'altitude d'affichage des courbes de niveau")), 2,
                     0, 1, 2);
   grille->addWidget(TrackBarSeuilmaxi, 3, 0);
   grille->addWidget(LabelSeuilMaxi, 3, 1);
@@ -64,7 +66,10 @@ TFormFiltre::TFormFiltre(DisplayOptions& display, std::function<void()> redessin
   colonne->addWidget(Checklie);
   colonne->addWidget(BoutonOk, 0, Qt::AlignHCenter);
 
-  Affiche({PositionBarre(display_.FiltreMin), PositionBarre(display_.FiltreMax)});
+  // Made afresh at each use: the bars open at their ends and both labels at
+  // 0, whatever the thresholds; opening changes none of them.
+  Affiche({kSeuilBarreMin, kSeuilBarreMax});
+  LabelSeuilMaxi->setText(TexteAltitude(kSeuilBarreMin));
   connect(TrackBarSeuilMini, &QSlider::valueChanged, this, &TFormFiltre::TrackBarSeuilMiniChange);
   connect(TrackBarSeuilmaxi, &QSlider::valueChanged, this, &TFormFiltre::TrackBarSeuilmaxiChange);
   connect(BoutonOk, &QPushButton::clicked, this, &QDialog::accept);

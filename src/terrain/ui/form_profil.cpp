@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "platform/ui/print_image.h"
+#include "platform/ui/qt_text.h"
 #include "terrain/view/dessin_profil.h"
 
 namespace orvex {
@@ -22,7 +23,7 @@ TFormProfil::TFormProfil(TPointsProfil points, GeoPosition a, GeoPosition b, Dia
   TriProfil(tries_, a.Longitude, a.Latitude, b.Longitude, b.Latitude);
   DessineSection(canvas_, tries_, CalculeSection(tries_, kLargeurSection, kHauteurSection));
 
-  Image = new QLabel(this);
+  Image = NewLabel(this);
   Image->setObjectName("Image");
   Image->setFixedSize(kLargeurSection, kHauteurSection);
   Image->setPixmap(QPixmap::fromImage(canvas_.Image()));

@@ -7,6 +7,7 @@
 
 #include "geo/angle_constants.h"
 #include "geo/distance.h"
+#include "platform/ui/qt_text.h"
 #include "terrain/view/table_couleurs.h"
 
 namespace orvex {
@@ -31,9 +32,8 @@ QSlider* Barre(QWidget* parent, Qt::Orientation sens, const char* nom, const QSt
 }
 
 QLabel* Libelle(QWidget* parent, const char* nom) {
-  auto* libelle = new QLabel(parent);
+  auto* libelle = NewLabel(parent);
   libelle->setObjectName(nom);
-  libelle->setTextFormat(Qt::PlainText);
   return libelle;
 }
 
