@@ -4,7 +4,7 @@
 
 #include "garmin/semicircles.h"
 #include "geo/coordinate_text.h"
-#include "gps/normalise_separators.h"
+#include "gps/gps_file.h"
 #include "gps/traces_directory.h"
 
 namespace orvex {
@@ -87,23 +87,15 @@ std::optional<GarminDateTime> TrackFileDate(std::string_view line) {
 }
 
 GarminBytes TrackPointPacket(std::string_view line, const std::optional<GarminDateTime>& date, bool first) {
-  const std::string fields = NormaliseSeparators(line);
-  std::string_view rest = fields;
-  if (!rest.empty() && rest.front() == ',') {
-    rest.remove_prefix(1);
-  }
-  TakeField(rest);
-  const std::string_view time = TakeField(rest);
-  const double lat = TextToCoordinate(TakeField(rest));
-  const double lon = TextToCoordinate(TakeField(rest));
+  const GpsFileLine point = ReadGpsFileLine(line);
   std::uint32_t seconds = kGarminNoTime;
   GarminDateTime when = date.value_or(GarminDateTime{});
-  if (date && ParseTimeGroup(time, when)) {
+  if (date && ParseTimeGroup(point.time, when)) {
     seconds = DateTimeToGarminTime(when).value_or(kGarminNoTime);
   }
   GarminBytes data;
-  AppendInt32(data, DegreesToSemicircles(lat));
-  AppendInt32(data, DegreesToSemicircles(lon));
+  AppendInt32(data, DegreesToSemicircles(point.lat));
+  AppendInt32(data, DegreesToSemicircles(point.lon));
   AppendInt32(data, static_cast<std::int32_t>(seconds));
   data.push_back(first ? 1 : 0);
   return MakePacket(kPidTrackPoint, data);

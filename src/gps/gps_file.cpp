@@ -12,12 +12,14 @@ namespace {
 
 constexpr int kLoadedChannel = 0;
 
-double AltitudeField(std::string_view rest) {
-  double altitude = 0;
-  return ParseDecimal(TakeField(rest), altitude) ? altitude : 0;
+void AppendLine(Traces& traces, const std::string& line) {
+  const GpsFileLine point = ReadGpsFileLine(line);
+  AppendTracePoint(traces, kLoadedChannel, point.time, point.lon, point.lat, point.altitude);
 }
 
-void AppendLine(Traces& traces, const std::string& line) {
+}  // namespace
+
+GpsFileLine ReadGpsFileLine(std::string_view line) {
   const std::string text = OemToWindowsText(NormaliseSeparators(line));
   std::string_view rest = text;
   // An indented line would otherwise shift every field by one column.
@@ -25,13 +27,15 @@ void AppendLine(Traces& traces, const std::string& line) {
     rest.remove_prefix(1);
   }
   TakeField(rest);
-  const std::string_view time = TakeField(rest);
-  const double lat = TextToCoordinate(TakeField(rest));
-  const double lon = TextToCoordinate(TakeField(rest));
-  AppendTracePoint(traces, kLoadedChannel, time, lon, lat, AltitudeField(rest));
+  GpsFileLine point;
+  point.time = TakeField(rest);
+  point.lat = TextToCoordinate(TakeField(rest));
+  point.lon = TextToCoordinate(TakeField(rest));
+  if (!ParseDecimal(TakeField(rest), point.altitude)) {
+    point.altitude = 0;
+  }
+  return point;
 }
-
-}  // namespace
 
 int ReadGpsFile(Traces& traces, const std::filesystem::path& file) {
   FichierTexte reader;
