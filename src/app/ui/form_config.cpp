@@ -100,13 +100,10 @@ TFormConfig::TFormConfig(TFormPrinc& principale) : QDialog(&principale), princip
   Onglets->addTab(TabBases(), QString::fromUtf8("Bases de données"));
   Onglets->addTab(TabDivers(), QStringLiteral("Divers"));
   Onglets->addTab(TabIni(), QStringLiteral("ORVEX.INI"));
-  ConfigButtonOK = Nomme(new QPushButton(QStringLiteral("Ok"), this), "ConfigButtonOK");
-  ConfigButtonSauver = Nomme(new QPushButton(QStringLiteral("Sauver"), this), "ConfigButtonSauver");
-  ConfigButtonAppliquer = Nomme(new QPushButton(QStringLiteral("Appliquer"), this), "ConfigButtonAppliquer");
-  ConfigButtonAnnuler = Nomme(new QPushButton(QStringLiteral("Annuler"), this), "ConfigButtonAnnuler");
-  for (QPushButton* bouton : {ConfigButtonOK, ConfigButtonSauver, ConfigButtonAppliquer, ConfigButtonAnnuler}) {
-    bouton->setAutoDefault(false);
-  }
+  ConfigButtonOK = NewButton(this, QStringLiteral("Ok"), "ConfigButtonOK");
+  ConfigButtonSauver = NewButton(this, QStringLiteral("Sauver"), "ConfigButtonSauver");
+  ConfigButtonAppliquer = NewButton(this, QStringLiteral("Appliquer"), "ConfigButtonAppliquer");
+  ConfigButtonAnnuler = NewButton(this, QStringLiteral("Annuler"), "ConfigButtonAnnuler");
   auto* boutons = new QHBoxLayout;
   boutons->addStretch();
   boutons->addWidget(ConfigButtonOK);

@@ -52,10 +52,8 @@ TFormVisu::TFormVisu(BrowserTables tables, PointingScene pointing, BrowserKind k
   Edit1->setObjectName("Edit1");
   searchRow->addWidget(Edit1);
   const auto button = [this, searchRow](const QString& caption, const QString& hint, const char* name) {
-    auto* b = new QPushButton(caption, this);
-    b->setObjectName(name);
+    auto* b = NewButton(this, caption, name);
     b->setToolTip(hint);
-    b->setAutoDefault(false);
     searchRow->addWidget(b);
     return b;
   };

@@ -48,14 +48,10 @@ TFormGRMN::TFormGRMN(Dialogs& dialogs, TMSComm& comm, bool& transferActive, Garm
   groupLayout->addWidget(RadioButtonWayPoint);
   layout->addWidget(group);
   auto* buttons = new QHBoxLayout;
-  ButtonGRMNToPC = new QPushButton(QStringLiteral("GRMN -> PC"), this);
-  ButtonGRMNToPC->setObjectName("ButtonGRMNToPC");
-  ButtonPCtoGRMN = new QPushButton(QStringLiteral("PC -> GRMN"), this);
-  ButtonPCtoGRMN->setObjectName("ButtonPCtoGRMN");
-  ButtonOK = new QPushButton(QStringLiteral("Ok"), this);
-  ButtonOK->setObjectName("ButtonOK");
+  ButtonGRMNToPC = NewButton(this, QStringLiteral("GRMN -> PC"), "ButtonGRMNToPC");
+  ButtonPCtoGRMN = NewButton(this, QStringLiteral("PC -> GRMN"), "ButtonPCtoGRMN");
+  ButtonOK = NewButton(this, QStringLiteral("Ok"), "ButtonOK");
   for (QPushButton* button : {ButtonGRMNToPC, ButtonPCtoGRMN, ButtonOK}) {
-    button->setAutoDefault(false);
     buttons->addWidget(button);
   }
   layout->addLayout(buttons);

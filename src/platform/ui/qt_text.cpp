@@ -15,4 +15,11 @@ QLabel* NewLabel(QWidget* parent, const QString& text) {
   return label;
 }
 
+QPushButton* NewButton(QWidget* parent, const QString& caption, const char* objectName) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(objectName);
+  button->setAutoDefault(false);
+  return button;
+}
+
 }  // namespace orvex

@@ -2,6 +2,7 @@
 // The widget boundary: Windows-1252 bytes in, QString out, and back; and the
 // one way labels are made.
 #include <QLabel>
+#include <QPushButton>
 #include <QString>
 #include <string>
 
@@ -16,5 +17,9 @@ inline QString Utf8ToQString(const std::string& utf8) { return QString::fromUtf8
 // came over the radio, from data files or from the user, and a label left to
 // guess would render "<img src=/dev/zero>" as HTML and read the file.
 QLabel* NewLabel(QWidget* parent, const QString& text = {});
+
+// A named push button that Return in a field does not press: in these
+// dialogs Return belongs to the field being typed in.
+QPushButton* NewButton(QWidget* parent, const QString& caption, const char* objectName);
 
 }  // namespace orvex

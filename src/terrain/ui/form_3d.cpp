@@ -31,13 +31,6 @@ QLabel* Libelle(QWidget* parent, const char* nom) {
   return libelle;
 }
 
-QPushButton* Bouton(QWidget* parent, const QString& texte, const char* nom) {
-  auto* bouton = new QPushButton(texte, parent);
-  bouton->setObjectName(nom);
-  bouton->setAutoDefault(false);
-  return bouton;
-}
-
 void Positionne(QSlider* barre, PlageCurseur plage, int position) {
   const QSignalBlocker bloque(barre);
   barre->setRange(plage.mini, plage.maxi);
@@ -60,10 +53,10 @@ TForm3D::TForm3D(ProjectionState& projection, RedrawState& redraw, const Display
   LabelAlphaGP4 = Libelle(this, "LabelAlphaGP4");
   LabelBetaGP4 = Libelle(this, "LabelBetaGP4");
   LabelGammaGP4 = Libelle(this, "LabelGammaGP4");
-  SpeedButtonHaut = Bouton(this, QStringLiteral("Haut"), "SpeedButtonHaut");
-  SpeedButtonbas = Bouton(this, QStringLiteral("Bas"), "SpeedButtonbas");
-  SpeedButtonDroit = Bouton(this, QStringLiteral("Droite"), "SpeedButtonDroit");
-  SpeedButton1Gauche = Bouton(this, QStringLiteral("Gauche"), "SpeedButton1Gauche");
+  SpeedButtonHaut = NewButton(this, QStringLiteral("Haut"), "SpeedButtonHaut");
+  SpeedButtonbas = NewButton(this, QStringLiteral("Bas"), "SpeedButtonbas");
+  SpeedButtonDroit = NewButton(this, QStringLiteral("Droite"), "SpeedButtonDroit");
+  SpeedButton1Gauche = NewButton(this, QStringLiteral("Gauche"), "SpeedButton1Gauche");
 
   auto* grille = new QGridLayout(this);
   int rangee = 0;

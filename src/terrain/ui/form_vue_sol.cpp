@@ -37,13 +37,6 @@ QLabel* Libelle(QWidget* parent, const char* nom) {
   return libelle;
 }
 
-QPushButton* Bouton(QWidget* parent, const QString& texte, const char* nom) {
-  auto* bouton = new QPushButton(texte, parent);
-  bouton->setObjectName(nom);
-  bouton->setAutoDefault(false);
-  return bouton;
-}
-
 QString TextePourcent(double correction) { return QString::number(std::lround(correction * 100)) + QLatin1Char('%'); }
 
 bool AngleDroit(int position) { return position % 90 == 0; }
@@ -73,12 +66,12 @@ TFormVueSol::TFormVueSol(DonneesVueSol donnees, QWidget* parent) : QDialog(paren
   Labelalt = Libelle(this, "Labelalt");
   LabelAngle = Libelle(this, "LabelAngle");
   LabelCor = Libelle(this, "LabelCor");
-  SBHaut = Bouton(this, QStringLiteral("Avancer"), "SBHaut");
-  SBBas = Bouton(this, QStringLiteral("Reculer"), "SBBas");
-  SBGauche = Bouton(this, QStringLiteral("Gauche"), "SBGauche");
-  SBDroit = Bouton(this, QStringLiteral("Droite"), "SBDroit");
-  ButtonOK = Bouton(this, QStringLiteral("OK"), "ButtonOK");
-  ButtonPhoto = Bouton(this, QStringLiteral("photographie"), "ButtonPhoto");
+  SBHaut = NewButton(this, QStringLiteral("Avancer"), "SBHaut");
+  SBBas = NewButton(this, QStringLiteral("Reculer"), "SBBas");
+  SBGauche = NewButton(this, QStringLiteral("Gauche"), "SBGauche");
+  SBDroit = NewButton(this, QStringLiteral("Droite"), "SBDroit");
+  ButtonOK = NewButton(this, QStringLiteral("OK"), "ButtonOK");
+  ButtonPhoto = NewButton(this, QStringLiteral("photographie"), "ButtonPhoto");
 
   auto* grille = new QGridLayout(this);
   grille->addWidget(ImageVueSol, 0, 0, 10, 1);
