@@ -16,18 +16,13 @@
 #include "gps/ax25_frame.h"
 #include "gps/position_handler.h"
 #include "gps/receive_buffer.h"
+#include "support/bundled_region.h"
 
 namespace orvex {
 namespace {
 
 constexpr int kStations = 200;
 constexpr int kBurst = 1000;
-
-// The source file's name is relative to the directory the compiler ran in,
-// which is where the benchmark runs from; start-up changes directory.
-std::filesystem::path DataDir() {
-  return std::filesystem::absolute(std::filesystem::path(__FILE__)).parent_path().parent_path() / "data";
-}
 
 // Station s on its n-th report, a little further east each time, in turn
 // uncompressed, compressed and Mic-E.
@@ -116,16 +111,11 @@ void AprsDecoding(benchmark::State& state) {
 BENCHMARK(AprsDecoding)->DenseRange(0, 2)->ArgName("form")->Unit(benchmark::kNanosecond);
 
 void ReceiveBurst(benchmark::State& state) {
-  StderrDialogs dialogs;
-  StartupContext context{dialogs, [](const std::string&) {}, nullptr, nullptr};
   ProgramState program;
-  if (ReadConfiguration(program, DataDir(), context) == StartupOutcome::Halt ||
-      ReadRegionData(program, context) == StartupOutcome::Halt) {
+  if (!LoadBundledRegion(program)) {
     state.SkipWithError("the bundled region did not load");
     return;
   }
-  InitialiseGlobalState(program);
-  ResetReceiveState(program);
   const auto application = std::filesystem::temp_directory_path() / "orvex-bench-aprs";
   Canvas canvas(1920, 1080);
   MapScene scene = MakeMapScene(program, canvas);

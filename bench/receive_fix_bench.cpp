@@ -12,11 +12,10 @@
 #include "gps/nmea_sentence.h"
 #include "gps/position_handler.h"
 #include "gps/receive_buffer.h"
+#include "support/bundled_region.h"
 
 namespace orvex {
 namespace {
-
-std::filesystem::path DataDir() { return std::filesystem::path(__FILE__).parent_path().parent_path() / "data"; }
 
 std::string Sentence(int i) {
   // A balloon drifting east and descending over Luxembourg.
@@ -34,16 +33,11 @@ std::string Sentence(int i) {
 }
 
 void ReceiveFix(benchmark::State& state) {
-  StderrDialogs dialogs;
-  StartupContext context{dialogs, [](const std::string&) {}, nullptr, nullptr};
   ProgramState program;
-  if (ReadConfiguration(program, DataDir(), context) == StartupOutcome::Halt ||
-      ReadRegionData(program, context) == StartupOutcome::Halt) {
+  if (!LoadBundledRegion(program)) {
     state.SkipWithError("the bundled region did not load");
     return;
   }
-  InitialiseGlobalState(program);
-  ResetReceiveState(program);
   program.receive.CentrerSurMobile = state.range(0) != 0;
   const auto traces = std::filesystem::temp_directory_path() / "orvex-bench-traces";
   std::filesystem::create_directories(traces);

@@ -26,6 +26,7 @@
 #include "database/level_curve_file.h"
 #include "database/om_file.h"
 #include "platform/ui/qt_text.h"
+#include "support/map_mouse.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
 
@@ -75,10 +76,7 @@ class EditingForm : public ::testing::Test {
   }
 
   void Mouse(QEvent::Type type, int x, int y, Qt::MouseButton button = Qt::LeftButton) {
-    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
-    const QPointF at(x, y);
-    QMouseEvent event(type, at, form_->ImageCarte->mapToGlobal(at), button, held, Qt::NoModifier);
-    QApplication::sendEvent(form_->ImageCarte, &event);
+    testing::SendMouse(form_->ImageCarte, type, x, y, button);
   }
   void Move(int x, int y) { Mouse(QEvent::MouseMove, x, y, Qt::NoButton); }
   void Press(int x, int y) {

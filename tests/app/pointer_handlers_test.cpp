@@ -19,6 +19,7 @@
 #include "app/ui/pointer_handlers.h"
 #include "geo/distance.h"
 #include "geo/locator.h"
+#include "support/map_mouse.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
 #include "terrain/ui/form_filtre.h"
@@ -73,10 +74,7 @@ class PointerForm : public ::testing::Test {
   }
 
   void Mouse(QEvent::Type type, int x, int y, Qt::MouseButton button = Qt::LeftButton) {
-    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
-    const QPointF at(x, y);
-    QMouseEvent event(type, at, form_->ImageCarte->mapToGlobal(at), button, held, Qt::NoModifier);
-    QApplication::sendEvent(form_->ImageCarte, &event);
+    testing::SendMouse(form_->ImageCarte, type, x, y, button);
   }
   void Move(int x, int y) { Mouse(QEvent::MouseMove, x, y, Qt::NoButton); }
   void Click(int x, int y) {
