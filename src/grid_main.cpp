@@ -22,13 +22,13 @@ int Fail(const std::string& message) {
   return 1;
 }
 
+// The rows go to the output as they are read: a grid is converted without
+// ever being held whole in memory.
 int Import(const orvex::GridOptions& options) {
-  orvex::TDalle dalle;
-  if (const std::string erreur = orvex::ImporteGrille(options.input, dalle); !erreur.empty()) {
-    return Fail(options.input + ": " + erreur);
-  }
-  if (const int status = orvex::EcritDalles(options.output, dalle); status != 0) {
-    return Fail(options.output + ": " + std::generic_category().message(status));
+  orvex::DallesEnFichier output(options.output);
+  if (const std::string erreur = orvex::ImporteGrille(options.input, output); !erreur.empty()) {
+    return Fail(output.status() != 0 ? options.output + ": " + std::generic_category().message(output.status())
+                                     : options.input + ": " + erreur);
   }
   return 0;
 }

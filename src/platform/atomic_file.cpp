@@ -65,6 +65,21 @@ bool AtomicFileWriter::Write(std::string_view bytes) {
   return status_ == 0;
 }
 
+bool AtomicFileWriter::WriteAt(std::uint64_t offset, std::string_view bytes) {
+  while (status_ == 0 && !bytes.empty()) {
+    const ssize_t written = ::pwrite(descriptor_, bytes.data(), bytes.size(), static_cast<off_t>(offset));
+    if (written < 0) {
+      if (errno != EINTR) {
+        status_ = errno;
+      }
+      continue;
+    }
+    bytes.remove_prefix(static_cast<std::size_t>(written));
+    offset += static_cast<std::uint64_t>(written);
+  }
+  return status_ == 0;
+}
+
 int AtomicFileWriter::Commit() {
   if (status_ == 0 && ::fsync(descriptor_) != 0) {
     status_ = errno;

@@ -3,6 +3,7 @@
 // the same directory, are flushed to the disk, and the temporary file is then
 // renamed over the old one. A full disk, a crash or a power cut in the middle
 // leaves the old file whole; no reader ever sees half a file.
+#include <cstdint>
 #include <filesystem>
 #include <string_view>
 
@@ -20,6 +21,9 @@ class AtomicFileWriter {
 
   // False once any write has failed; later writes do nothing.
   bool Write(std::string_view bytes);
+  // Rewrites bytes already written at `offset`: a header whose values are
+  // known only once the rest has gone out.
+  bool WriteAt(std::uint64_t offset, std::string_view bytes);
   // Flushes, renames over the target and flushes the directory entry.
   // 0 on success, else the first error met (the old file then stays).
   int Commit();

@@ -1,5 +1,6 @@
 #include "terrain/dalles.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cmath>
@@ -117,29 +118,6 @@ std::array<unsigned char, kOctetsEntete> Entete(const TDalle& dalle) {
   return entete;
 }
 
-// Rows go out in blocks of about a megabyte: few system calls, little memory.
-bool EcritLignes(AtomicFileWriter& writer, const TDalle& dalle) {
-  constexpr std::size_t kBloc = 1 << 20;
-  std::string tampon;
-  tampon.reserve(kBloc + 2 * static_cast<std::size_t>(dalle.NbX));
-  for (std::int32_t r = 0; r < dalle.NbY; ++r) {
-    const std::vector<std::int32_t>& ligne = dalle.Alt[static_cast<std::size_t>(r)];
-    const std::size_t debut = tampon.size();
-    tampon.resize(debut + 2 * static_cast<std::size_t>(dalle.NbX));
-    auto* octets = reinterpret_cast<unsigned char*>(tampon.data() + debut);
-    for (std::size_t c = 0; c < static_cast<std::size_t>(dalle.NbX); ++c) {
-      EcritMot(octets, c, static_cast<std::uint32_t>(ligne[c]));
-    }
-    if (tampon.size() >= kBloc) {
-      if (!writer.Write(tampon)) {
-        return false;
-      }
-      tampon.clear();
-    }
-  }
-  return writer.Write(tampon);
-}
-
 // round(degrees x 16384) in 64 bits; nothing for values no grid can hold.
 std::optional<std::int64_t> EnUnites(double degrees) {
   constexpr double kLimite = 1e15;
@@ -188,25 +166,92 @@ int LitDalles(const std::filesystem::path& file, TDalle& dalle) {
   return 0;
 }
 
-int EcritDalles(const std::filesystem::path& file, const TDalle& dalle) {
-  if (!FormeValide(dalle)) {
-    return EINVAL;
+// Rows go out in blocks of about a megabyte: few system calls, little memory.
+constexpr std::size_t kBloc = 1 << 20;
+
+struct EcritureDalles::Etat {
+  TDalle forme;
+  int erreur = 0;  // before the temporary file exists
+  std::optional<AtomicFileWriter> writer;
+  std::vector<unsigned char> tampon;  // sized once: filling it never clears it first
+  std::size_t rempli = 0;
+
+  bool Vide() {
+    const bool ecrit = writer->Write(std::string_view(reinterpret_cast<const char*>(tampon.data()), rempli));
+    rempli = 0;
+    return ecrit;
   }
+};
+
+EcritureDalles::EcritureDalles(const std::filesystem::path& file, const TDalle& forme) : etat_(std::make_unique<Etat>()) {
+  etat_->forme.NbX = forme.NbX;
+  etat_->forme.NbY = forme.NbY;
+  etat_->forme.LgNO = forme.LgNO;
+  etat_->forme.LtNO = forme.LtNO;
+  etat_->forme.DLg = forme.DLg;
+  etat_->forme.DLt = forme.DLt;
   std::error_code ec;
   if (file.has_parent_path()) {
     std::filesystem::create_directories(file.parent_path(), ec);
     if (ec) {
-      return ec.value();
+      etat_->erreur = ec.value();
+      return;
     }
   }
   if (std::filesystem::is_directory(file, ec)) {
-    return EISDIR;
+    etat_->erreur = EISDIR;
+    return;
   }
-  AtomicFileWriter writer(file);
-  const auto entete = Entete(dalle);
-  writer.Write(std::string_view(reinterpret_cast<const char*>(entete.data()), entete.size()));
-  EcritLignes(writer, dalle);
-  return writer.Commit();
+  etat_->writer.emplace(file);
+  etat_->tampon.resize(kBloc + 2 * static_cast<std::size_t>(std::max(forme.NbX, 0)));
+  // The header's place is taken now and its range filled in by Termine.
+  const auto entete = Entete(etat_->forme);
+  etat_->writer->Write(std::string_view(reinterpret_cast<const char*>(entete.data()), entete.size()));
+}
+
+EcritureDalles::~EcritureDalles() = default;
+
+int EcritureDalles::status() const { return etat_->erreur != 0 ? etat_->erreur : etat_->writer->status(); }
+
+bool EcritureDalles::Ligne(std::span<const std::int32_t> altitudes) {
+  if (status() != 0) {
+    return false;
+  }
+  Etat& etat = *etat_;
+  if (etat.rempli + 2 * altitudes.size() > etat.tampon.size()) {
+    etat.tampon.resize(etat.rempli + 2 * altitudes.size());
+  }
+  unsigned char* octets = etat.tampon.data() + etat.rempli;
+  for (std::size_t c = 0; c < altitudes.size(); ++c) {
+    EcritMot(octets, c, static_cast<std::uint32_t>(altitudes[c]));
+  }
+  etat.rempli += 2 * altitudes.size();
+  return etat.rempli < kBloc || etat.Vide();
+}
+
+int EcritureDalles::Termine(std::int32_t altMin, std::int32_t altMax) {
+  if (status() != 0) {
+    return status();
+  }
+  etat_->forme.AltMin = altMin;
+  etat_->forme.AltMax = altMax;
+  const auto entete = Entete(etat_->forme);
+  if (etat_->Vide()) {
+    etat_->writer->WriteAt(0, std::string_view(reinterpret_cast<const char*>(entete.data()), entete.size()));
+  }
+  return etat_->writer->Commit();
+}
+
+int EcritDalles(const std::filesystem::path& file, const TDalle& dalle) {
+  if (!FormeValide(dalle)) {
+    return EINVAL;
+  }
+  EcritureDalles ecriture(file, dalle);
+  for (std::int32_t r = 0; r < dalle.NbY; ++r) {
+    const std::vector<std::int32_t>& ligne = dalle.Alt[static_cast<std::size_t>(r)];
+    ecriture.Ligne(std::span(ligne).first(static_cast<std::size_t>(dalle.NbX)));
+  }
+  return ecriture.Termine(dalle.AltMin, dalle.AltMax);
 }
 
 std::int32_t AltitudeDuPoint(const TDalle& dalle, double lg, double lt) {

@@ -4,7 +4,9 @@
 // lookup under a position.
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "database/tables.h"
@@ -40,6 +42,30 @@ int LitDalles(const std::filesystem::path& file, TDalle& dalle);
 // an existing file atomically: a failed write leaves the old file whole.
 // Returns 0 or a non-zero file result.
 int EcritDalles(const std::filesystem::path& file, const TDalle& dalle);
+
+// A tile file written row by row, north to south, so that a grid can go to
+// disk without being held whole in memory; the altitude range, known only at
+// the end, is written last. The old file is replaced only by Termine.
+class EcritureDalles {
+ public:
+  // `forme` gives the counts, corner and steps (its rows are not read).
+  // status() is the system's error number when the file cannot be created.
+  EcritureDalles(const std::filesystem::path& file, const TDalle& forme);
+  ~EcritureDalles();
+  EcritureDalles(const EcritureDalles&) = delete;
+  EcritureDalles& operator=(const EcritureDalles&) = delete;
+
+  // The next row, NbX altitudes; false once a write has failed.
+  bool Ligne(std::span<const std::int32_t> altitudes);
+  // Writes the range into the header and replaces the old file: 0, or the
+  // first error met (the old file then stays).
+  int Termine(std::int32_t altMin, std::int32_t altMax);
+  int status() const;
+
+ private:
+  struct Etat;
+  std::unique_ptr<Etat> etat_;
+};
 
 // The visible map area in degrees; a point is in it only strictly inside.
 struct FenetreVisible {

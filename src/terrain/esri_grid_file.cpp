@@ -145,13 +145,12 @@ std::string LitEnteteEsri(const std::filesystem::path& path, EtendueGrille& eten
   return erreur;
 }
 
-std::string ImporteEsri(std::string_view bytes, TDalle& dalle) {
+std::string OuvreEsri(std::string_view bytes, SourceGrille& source) {
   EnteteEsri entete;
   if (std::string erreur = LitEnteteEsri(bytes, entete); !erreur.empty()) {
     return erreur;
   }
-  PlanDalle plan;
-  if (std::string erreur = PlanifieDalle(entete.geometrie, plan); !erreur.empty()) {
+  if (std::string erreur = PlanifieDalle(entete.geometrie, source.plan); !erreur.empty()) {
     return erreur;
   }
   const std::string_view valeurs = bytes.substr(entete.debutValeurs);
@@ -159,18 +158,20 @@ std::string ImporteEsri(std::string_view bytes, TDalle& dalle) {
   if (std::string erreur = VerifieTaille(valeurs.size(), total); !erreur.empty()) {
     return erreur;
   }
-  LecteurTexte lecteur(valeurs, entete.geometrie.colonnes, total, {.nodata = entete.nodata, .decimales = true});
-  return RemplitDalle(
-      plan, [&lecteur](std::span<std::int32_t> ligne, std::string& erreur) { return lecteur.LitLigne(ligne, erreur); },
-      dalle);
+  source.lecteur = [lecteur = LecteurTexte(valeurs, entete.geometrie.colonnes, total,
+                                           {.nodata = entete.nodata, .decimales = true})](
+                       std::span<std::int32_t> ligne, std::string& erreur) mutable {
+    return lecteur.LitLigne(ligne, erreur);
+  };
+  return {};
 }
 
-std::string ImporteEsri(const std::filesystem::path& path, TDalle& dalle) {
-  const MappedFile fichier(path);
-  if (fichier.status() != 0) {
-    return ErreurFichier(fichier.status());
+std::string ImporteEsri(std::string_view bytes, TDalle& dalle) {
+  SourceGrille source;
+  if (std::string erreur = OuvreEsri(bytes, source); !erreur.empty()) {
+    return erreur;
   }
-  return ImporteEsri(fichier.bytes(), dalle);
+  return RemplitDalle(source, dalle);
 }
 
 }  // namespace orvex

@@ -30,8 +30,10 @@ std::string LitEnteteEsri(std::string_view bytes, EnteteEsri& entete);
 // The zone of the grid the file imports to.
 std::string LitEnteteEsri(const std::filesystem::path& path, EtendueGrille& etendue);
 
-// Replaces `dalle` with the grid of `path`; on failure `dalle` is unchanged.
-std::string ImporteEsri(const std::filesystem::path& path, TDalle& dalle);
+// The grid of `bytes`, ready to be read row by row.
+std::string OuvreEsri(std::string_view bytes, SourceGrille& source);
+
+// Replaces `dalle` with the grid of `bytes`; on failure `dalle` is unchanged.
 std::string ImporteEsri(std::string_view bytes, TDalle& dalle);
 
 }  // namespace orvex

@@ -127,13 +127,12 @@ std::string LitEnteteFIL(const std::filesystem::path& path, EtendueGrille& etend
   return {};
 }
 
-std::string ImporteFIL(std::string_view bytes, TDalle& dalle) {
+std::string OuvreFIL(std::string_view bytes, SourceGrille& source) {
   EnteteFIL entete;
   if (std::string erreur = LitEnteteFIL(bytes, entete); !erreur.empty()) {
     return erreur;
   }
-  PlanDalle plan;
-  if (std::string erreur = Plan(entete, plan); !erreur.empty()) {
+  if (std::string erreur = Plan(entete, source.plan); !erreur.empty()) {
     return erreur;
   }
   const std::string_view valeurs = bytes.substr(entete.debutValeurs);
@@ -141,10 +140,20 @@ std::string ImporteFIL(std::string_view bytes, TDalle& dalle) {
   if (std::string erreur = VerifieTaille(valeurs.size(), total); !erreur.empty()) {
     return erreur;
   }
-  LecteurTexte lecteur(valeurs, entete.colonnes, total, {.nodata = entete.nodata, .decimales = false});
-  return RemplitDalle(
-      plan, [&lecteur](std::span<std::int32_t> ligne, std::string& erreur) { return lecteur.LitLigne(ligne, erreur); },
-      dalle);
+  source.lecteur = [lecteur = LecteurTexte(valeurs, entete.colonnes, total,
+                                           {.nodata = entete.nodata, .decimales = false})](
+                       std::span<std::int32_t> ligne, std::string& erreur) mutable {
+    return lecteur.LitLigne(ligne, erreur);
+  };
+  return {};
+}
+
+std::string ImporteFIL(std::string_view bytes, TDalle& dalle) {
+  SourceGrille source;
+  if (std::string erreur = OuvreFIL(bytes, source); !erreur.empty()) {
+    return erreur;
+  }
+  return RemplitDalle(source, dalle);
 }
 
 std::string ImporteFIL(const std::filesystem::path& path, TDalle& dalle) {

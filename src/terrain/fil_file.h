@@ -44,6 +44,9 @@ EtendueGrille EtendueFIL(const EnteteFIL& entete);
 // The header of the file at `path` and its zone.
 std::string LitEnteteFIL(const std::filesystem::path& path, EtendueGrille& etendue);
 
+// The grid of `bytes`, ready to be read row by row.
+std::string OuvreFIL(std::string_view bytes, SourceGrille& source);
+
 // Replaces `dalle` with the grid of `path`; on failure `dalle` is unchanged.
 std::string ImporteFIL(const std::filesystem::path& path, TDalle& dalle);
 // The same over bytes already in memory.

@@ -1,6 +1,9 @@
 #include "terrain/grid_import.h"
 
+#include <system_error>
+
 #include "geo/coordinate_text.h"
+#include "platform/mapped_file.h"
 #include "terrain/esri_grid_file.h"
 #include "terrain/fil_file.h"
 #include "terrain/hgt_file.h"
@@ -36,18 +39,56 @@ std::string LitEnteteGrille(const std::filesystem::path& path, EtendueGrille& et
   return kFormatInconnu;
 }
 
-std::string ImporteGrille(const std::filesystem::path& path, TDalle& dalle) {
-  switch (FormatDe(path)) {
-    case Format::FIL:
-      return ImporteFIL(path, dalle);
-    case Format::Esri:
-      return ImporteEsri(path, dalle);
-    case Format::Hgt:
-      return ImporteHgt(path, dalle);
-    case Format::Inconnu:
-      break;
+std::string ImporteGrille(const std::filesystem::path& path, DestinationNoeuds& destination) {
+  const Format format = FormatDe(path);
+  if (format == Format::Inconnu) {
+    return kFormatInconnu;
   }
-  return kFormatInconnu;
+  const MappedFile fichier(path);
+  if (fichier.status() != 0) {
+    return ErreurFichier(fichier.status());
+  }
+  SourceGrille source;
+  const std::string erreur = format == Format::FIL    ? OuvreFIL(fichier.bytes(), source)
+                             : format == Format::Esri ? OuvreEsri(fichier.bytes(), source)
+                                                      : OuvreHgt(path.filename().string(), fichier.bytes(), source);
+  return erreur.empty() ? RemplitNoeuds(source, destination) : erreur;
+}
+
+std::string ImporteGrille(const std::filesystem::path& path, TDalle& dalle) {
+  DalleEnMemoire destination(dalle);
+  return ImporteGrille(path, destination);
+}
+
+DallesEnFichier::DallesEnFichier(std::filesystem::path file) : file_(std::move(file)) {}
+
+std::string DallesEnFichier::Echec(int status) {
+  status_ = status;
+  return "écriture impossible (" + std::generic_category().message(status) + ")";
+}
+
+std::string DallesEnFichier::Commence(const PlanDalle& plan) {
+  TDalle forme;
+  forme.NbX = plan.NbX;
+  forme.NbY = plan.NbY;
+  forme.LgNO = plan.LgNO;
+  forme.LtNO = plan.LtNO;
+  forme.DLg = plan.DLg;
+  forme.DLt = plan.DLt;
+  ecriture_.emplace(file_, forme);
+  ligne_.resize(static_cast<std::size_t>(plan.NbX));
+  return ecriture_->status() == 0 ? std::string() : Echec(ecriture_->status());
+}
+
+std::span<std::int32_t> DallesEnFichier::Ligne(std::int32_t) { return ligne_; }
+
+std::string DallesEnFichier::LigneFaite(std::int32_t) {
+  return ecriture_->Ligne(ligne_) ? std::string() : Echec(ecriture_->status());
+}
+
+std::string DallesEnFichier::Termine(std::int32_t altMin, std::int32_t altMax) {
+  const int status = ecriture_->Termine(altMin, altMax);
+  return status == 0 ? std::string() : Echec(status);
 }
 
 }  // namespace orvex

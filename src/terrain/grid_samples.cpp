@@ -32,6 +32,10 @@ std::string Cotes(std::int64_t colonnes, std::int64_t lignes) {
   return std::to_string(colonnes) + " x " + std::to_string(lignes);
 }
 
+std::string MemoireInsuffisante(const PlanDalle& plan) {
+  return "mémoire insuffisante pour une grille de " + Cotes(plan.NbX, plan.NbY) + " valeurs";
+}
+
 std::string LimiteCotes(std::int64_t colonnes, std::int64_t lignes) {
   return "grille de " + Cotes(colonnes, lignes) + " valeurs : le format des dalles en admet au plus " +
          Cotes(kDallesMaxCotes, kDallesMaxCotes);
@@ -88,14 +92,35 @@ struct Plage {
   std::int32_t max = kMaximumInitial;
 };
 
-inline std::int32_t Nettoie(std::int32_t v, Plage& plage) {
-  if (v == kValeurVide) {
-    return 0;
+// Voids become 0 and count neither as low nor as high; negative altitudes
+// become 0. One pass the compiler vectorises finds the row's extremes: most
+// rows hold neither voids nor negative altitudes and need nothing more.
+void NettoieLigne(std::span<std::int32_t> ligne, Plage& plage) {
+  std::int32_t bas = INT32_MAX;
+  std::int32_t haut = INT32_MIN;
+  for (const std::int32_t v : ligne) {
+    bas = std::min(bas, v);
+    haut = std::max(haut, v);
   }
-  v = std::max(v, 0);
-  plage.min = std::min(plage.min, v);
-  plage.max = std::max(plage.max, v);
-  return v;
+  if (bas == kValeurVide) {
+    for (std::int32_t& v : ligne) {
+      if (v == kValeurVide) {
+        v = 0;
+        continue;
+      }
+      v = std::max(v, 0);
+      plage.min = std::min(plage.min, v);
+      plage.max = std::max(plage.max, v);
+    }
+    return;
+  }
+  if (bas < 0) {
+    for (std::int32_t& v : ligne) {
+      v = std::max(v, 0);
+    }
+  }
+  plage.min = std::min(plage.min, std::max(bas, 0));
+  plage.max = std::max(plage.max, std::max(haut, 0));
 }
 
 }  // namespace
@@ -159,55 +184,86 @@ EtendueGrille EtendueDuPlan(const PlanDalle& plan) {
   return {ouest, nord, ouest + FromFixed(plan.DLg) * plan.NbX, nord - FromFixed(plan.DLt) * plan.NbY};
 }
 
-std::string RemplitDalle(const PlanDalle& plan, const LecteurLigne& lecteur, TDalle& dalle) {
-  TDalle nouvelle;
+std::string RemplitNoeuds(const SourceGrille& source, DestinationNoeuds& destination) {
+  const PlanDalle& plan = source.plan;
+  if (std::string erreur = destination.Commence(plan); !erreur.empty()) {
+    return erreur;
+  }
   std::vector<std::int32_t> tampon;
   try {
-    nouvelle.Alt.resize(static_cast<std::size_t>(plan.NbY));
-    for (auto& ligne : nouvelle.Alt) {
-      ligne.resize(static_cast<std::size_t>(plan.NbX));
-    }
     tampon.resize(static_cast<std::size_t>(plan.colonnesSource));
   } catch (const std::bad_alloc&) {
-    return "mémoire insuffisante pour une grille de " + Cotes(plan.NbX, plan.NbY) + " valeurs";
+    return MemoireInsuffisante(plan);
   }
   const bool colonnesIdentiques = plan.colonneSource.empty();
   const bool lignesIdentiques = plan.ligneSource.empty();
   Plage plage;
   std::string erreur;
-  std::size_t r = 0;
+  std::int32_t r = 0;
   for (std::int32_t i = 0; i < plan.lignesSource; ++i) {
     if (colonnesIdentiques && lignesIdentiques) {
-      std::vector<std::int32_t>& ligne = nouvelle.Alt[static_cast<std::size_t>(i)];
-      if (!lecteur(ligne, erreur)) {
+      const std::span<std::int32_t> ligne = destination.Ligne(i);
+      if (!source.lecteur(ligne, erreur)) {
         return erreur;
       }
-      for (std::int32_t& v : ligne) {
-        v = Nettoie(v, plage);
+      NettoieLigne(ligne, plage);
+      if (erreur = destination.LigneFaite(i); !erreur.empty()) {
+        return erreur;
       }
       continue;
     }
-    if (!lecteur(tampon, erreur)) {
+    if (!source.lecteur(tampon, erreur)) {
       return erreur;
     }
-    for (; r < nouvelle.Alt.size() && (lignesIdentiques ? static_cast<std::int32_t>(r) : plan.ligneSource[r]) == i;
-         ++r) {
-      std::vector<std::int32_t>& ligne = nouvelle.Alt[r];
-      for (std::size_t c = 0; c < ligne.size(); ++c) {
-        ligne[c] = Nettoie(tampon[colonnesIdentiques ? c : static_cast<std::size_t>(plan.colonneSource[c])], plage);
+    for (; r < plan.NbY && (lignesIdentiques ? r : plan.ligneSource[static_cast<std::size_t>(r)]) == i; ++r) {
+      const std::span<std::int32_t> ligne = destination.Ligne(r);
+      if (colonnesIdentiques) {
+        std::copy(tampon.begin(), tampon.end(), ligne.begin());
+      } else {
+        std::transform(plan.colonneSource.begin(), plan.colonneSource.end(), ligne.begin(),
+                       [&tampon](std::int32_t c) { return tampon[static_cast<std::size_t>(c)]; });
+      }
+      NettoieLigne(ligne, plage);
+      if (erreur = destination.LigneFaite(r); !erreur.empty()) {
+        return erreur;
       }
     }
   }
-  nouvelle.NbX = plan.NbX;
-  nouvelle.NbY = plan.NbY;
-  nouvelle.LgNO = plan.LgNO;
-  nouvelle.LtNO = plan.LtNO;
-  nouvelle.DLg = plan.DLg;
-  nouvelle.DLt = plan.DLt;
-  nouvelle.AltMin = plage.min;
-  nouvelle.AltMax = plage.max;
-  dalle = std::move(nouvelle);
+  return destination.Termine(plage.min, plage.max);
+}
+
+std::string DalleEnMemoire::Commence(const PlanDalle& plan) {
+  try {
+    nouvelle_.Alt.resize(static_cast<std::size_t>(plan.NbY));
+    for (auto& ligne : nouvelle_.Alt) {
+      ligne.resize(static_cast<std::size_t>(plan.NbX));
+    }
+  } catch (const std::bad_alloc&) {
+    return MemoireInsuffisante(plan);
+  }
+  nouvelle_.NbX = plan.NbX;
+  nouvelle_.NbY = plan.NbY;
+  nouvelle_.LgNO = plan.LgNO;
+  nouvelle_.LtNO = plan.LtNO;
+  nouvelle_.DLg = plan.DLg;
+  nouvelle_.DLt = plan.DLt;
   return {};
+}
+
+std::span<std::int32_t> DalleEnMemoire::Ligne(std::int32_t r) { return nouvelle_.Alt[static_cast<std::size_t>(r)]; }
+
+std::string DalleEnMemoire::LigneFaite(std::int32_t) { return {}; }
+
+std::string DalleEnMemoire::Termine(std::int32_t altMin, std::int32_t altMax) {
+  nouvelle_.AltMin = altMin;
+  nouvelle_.AltMax = altMax;
+  dalle_ = std::move(nouvelle_);
+  return {};
+}
+
+std::string RemplitDalle(const SourceGrille& source, TDalle& dalle) {
+  DalleEnMemoire destination(dalle);
+  return RemplitNoeuds(source, destination);
 }
 
 LecteurTexte::LecteurTexte(std::string_view texte, std::int32_t colonnes, std::int64_t total, Options options)
@@ -263,7 +319,8 @@ bool LecteurTexte::Illisible(std::string& erreur) const {
 }
 
 // The loop runs on locals: the members are brought up to date only where a
-// message needs them.
+// message needs them. The blank that ends a value is tested once, and
+// stepped over before the next value is looked for.
 bool LecteurTexte::LitLigne(std::span<std::int32_t> valeurs, std::string& erreur) {
   const char* p = courant_;
   const char* const fin = fin_;
@@ -281,19 +338,25 @@ bool LecteurTexte::LitLigne(std::span<std::int32_t> valeurs, std::string& erreur
     }
     const char* debut = p + (*p == '+' && p + 1 != fin && p[1] != '-' ? 1 : 0);
     std::int32_t v = 0;
-    auto [bout, code] = std::from_chars(debut, fin, v);
-    if (code != std::errc() || (bout != fin && !Blanc(*bout))) [[unlikely]] {
+    const auto lu = std::from_chars(debut, fin, v);
+    const char* bout = lu.ptr;
+    if (lu.ec != std::errc() || (bout != fin && !Blanc(*bout))) [[unlikely]] {
       courant_ = p;
       lues_ += static_cast<std::int64_t>(i);
-      if (!options_.decimales || !Decimale(debut, v, bout)) {
+      // Locals of its own, so that the loop's stay in registers.
+      std::int32_t decimale = 0;
+      const char* finDecimale = nullptr;
+      if (!options_.decimales || !Decimale(debut, decimale, finDecimale)) {
         return Illisible(erreur);
       }
       lues_ -= static_cast<std::int64_t>(i);
+      v = decimale;
+      bout = finDecimale;
     } else if (avecNodata && v == nodata) {
       v = kValeurVide;
     }
     valeurs[i] = v;
-    p = bout;
+    p = bout + (bout != fin ? 1 : 0);
   }
   courant_ = p;
   lues_ += static_cast<std::int64_t>(valeurs.size());

@@ -73,10 +73,48 @@ EtendueGrille EtendueDuPlan(const PlanDalle& plan);
 // false with a message when the row cannot be read.
 using LecteurLigne = std::function<bool(std::span<std::int32_t> valeurs, std::string& erreur)>;
 
-// Reads every source row in order and builds the grid of `plan`: voids become
-// 0 and leave the range alone, negative altitudes become 0. `dalle` is
-// replaced only when every row was read.
-std::string RemplitDalle(const PlanDalle& plan, const LecteurLigne& lecteur, TDalle& dalle);
+// A grid file opened for import: the grid to build and its rows, read in
+// order. The reader may point into the file's bytes, which must outlive it.
+struct SourceGrille {
+  PlanDalle plan;
+  LecteurLigne lecteur;
+};
+
+// Where the nodes go, row by row from the north: the program's grid, or a
+// tile file written as the rows come. A message stops the import.
+class DestinationNoeuds {
+ public:
+  virtual ~DestinationNoeuds() = default;
+  // Before any row, with the grid about to be made.
+  virtual std::string Commence(const PlanDalle& plan) = 0;
+  // The NbX values of node row `r`, to be filled.
+  virtual std::span<std::int32_t> Ligne(std::int32_t r) = 0;
+  virtual std::string LigneFaite(std::int32_t r) = 0;
+  // Every row is filled; the range of the altitudes kept.
+  virtual std::string Termine(std::int32_t altMin, std::int32_t altMax) = 0;
+};
+
+// Reads every source row in order and fills each node row once: voids become
+// 0 and leave the range alone, negative altitudes become 0.
+std::string RemplitNoeuds(const SourceGrille& source, DestinationNoeuds& destination);
+
+// The program's grid: built aside and moved into `dalle` only once every row
+// was read.
+class DalleEnMemoire : public DestinationNoeuds {
+ public:
+  explicit DalleEnMemoire(TDalle& dalle) : dalle_(dalle) {}
+  std::string Commence(const PlanDalle& plan) override;
+  std::span<std::int32_t> Ligne(std::int32_t r) override;
+  std::string LigneFaite(std::int32_t r) override;
+  std::string Termine(std::int32_t altMin, std::int32_t altMax) override;
+
+ private:
+  TDalle& dalle_;
+  TDalle nouvelle_;
+};
+
+// RemplitNoeuds into `dalle`.
+std::string RemplitDalle(const SourceGrille& source, TDalle& dalle);
 
 // Text samples: values separated by any run of spaces, tabs, CR and LF.
 class LecteurTexte {

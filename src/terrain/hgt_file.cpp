@@ -2,8 +2,6 @@
 
 #include <array>
 
-#include "platform/mapped_file.h"
-
 namespace orvex {
 namespace {
 
@@ -71,35 +69,32 @@ std::string LitEnteteHgt(const std::filesystem::path& path, EtendueGrille& etend
   return erreur;
 }
 
-std::string ImporteHgt(std::string_view nom, std::string_view bytes, TDalle& dalle) {
+std::string OuvreHgt(std::string_view nom, std::string_view bytes, SourceGrille& source) {
   GeometrieSource geometrie;
   if (std::string erreur = GeometrieHgt(nom, bytes.size(), geometrie); !erreur.empty()) {
     return erreur;
   }
-  PlanDalle plan;
-  if (std::string erreur = PlanifieDalle(geometrie, plan); !erreur.empty()) {
+  if (std::string erreur = PlanifieDalle(geometrie, source.plan); !erreur.empty()) {
     return erreur;
   }
-  const auto* octet = reinterpret_cast<const unsigned char*>(bytes.data());
-  return RemplitDalle(
-      plan,
-      [&octet](std::span<std::int32_t> ligne, std::string&) {
-        for (std::int32_t& v : ligne) {
-          const auto brut = static_cast<std::int16_t>((octet[0] << 8) | octet[1]);
-          v = brut == kVide ? kValeurVide : brut;
-          octet += 2;
-        }
-        return true;
-      },
-      dalle);
+  source.lecteur = [octet = reinterpret_cast<const unsigned char*>(bytes.data())](std::span<std::int32_t> ligne,
+                                                                                  std::string&) mutable {
+    for (std::int32_t& v : ligne) {
+      const auto brut = static_cast<std::int16_t>((octet[0] << 8) | octet[1]);
+      v = brut == kVide ? kValeurVide : brut;
+      octet += 2;
+    }
+    return true;
+  };
+  return {};
 }
 
-std::string ImporteHgt(const std::filesystem::path& path, TDalle& dalle) {
-  const MappedFile fichier(path);
-  if (fichier.status() != 0) {
-    return ErreurFichier(fichier.status());
+std::string ImporteHgt(std::string_view nom, std::string_view bytes, TDalle& dalle) {
+  SourceGrille source;
+  if (std::string erreur = OuvreHgt(nom, bytes, source); !erreur.empty()) {
+    return erreur;
   }
-  return ImporteHgt(path.filename().string(), fichier.bytes(), dalle);
+  return RemplitDalle(source, dalle);
 }
 
 }  // namespace orvex

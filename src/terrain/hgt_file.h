@@ -17,8 +17,10 @@ std::string GeometrieHgt(std::string_view nom, std::uintmax_t octets, GeometrieS
 
 std::string LitEnteteHgt(const std::filesystem::path& path, EtendueGrille& etendue);
 
+// The tile `nom` of `bytes`, ready to be read row by row.
+std::string OuvreHgt(std::string_view nom, std::string_view bytes, SourceGrille& source);
+
 // Replaces `dalle` with the tile; on failure `dalle` is unchanged.
-std::string ImporteHgt(const std::filesystem::path& path, TDalle& dalle);
 std::string ImporteHgt(std::string_view nom, std::string_view bytes, TDalle& dalle);
 
 }  // namespace orvex

@@ -7,6 +7,7 @@
 #include "support/temp_dir.h"
 #include "terrain/curve_index.h"
 #include "terrain/dalles.h"
+#include "terrain/grid_import.h"
 
 namespace orvex {
 namespace {
@@ -45,6 +46,43 @@ TEST(OrvexGrid, ImportsAndDescribes) {
                            "north-west (LtNO)    708608 = 43.250000 degrees\n", "row step (DLt)       4096 = 900.0000",
                            "header range         5 .. 900 m", "sample range         0 .. 900 m"}) {
     EXPECT_NE(run.out.find(line), std::string::npos) << line << "\n" << run.out;
+  }
+}
+
+// The tool writes rows as it reads them; its file must be the one the program
+// saves after importing the same grid, range in the header included.
+TEST(OrvexGrid, WritesWhatTheProgramImports) {
+  testing::TempDir dir;
+  std::mt19937 random(15);
+  const auto Values = [&random](int count, bool decimals) {
+    std::string text;
+    for (int i = 0; i < count; ++i) {
+      const int v = static_cast<int>(random() % 3000) - 200;  // negatives too
+      text += i % 37 == 0 ? std::string("-9999") : std::to_string(v) + (decimals && i % 5 == 0 ? ".5" : "");
+      text += i % 7 == 6 ? "\r\n" : " ";
+    }
+    return text;
+  };
+  std::string hgt;
+  for (int i = 0; i < 1201 * 1201; ++i) {
+    const int v = i % 101 == 0 ? -32768 : static_cast<int>(random() % 4000) - 20;
+    hgt += {static_cast<char>((v >> 8) & 0xFF), static_cast<char>(v & 0xFF)};
+  }
+  const std::filesystem::path grids[] = {
+      dir.Write("a.fil", "ncols 9\nnrows 7\nx 7\ny 43\ndx 0.01\ndy 0.01\nnodata -9999\n" + Values(63, false)),
+      // 1" steps are not whole units: rows and columns are resampled.
+      dir.Write("b.asc", "ncols 40\nnrows 30\nxllcorner 6.99986\nyllcorner 42.99986\ncellsize 0.000277777778\n"
+                         "NODATA_value -9999\n" + Values(1200, true)),
+      dir.Write("N43E007.hgt", hgt),
+  };
+  for (const auto& grid : grids) {
+    const auto output = dir.path() / "tool.dat";
+    const ToolRun run = Tool({"import", Text(grid), Text(output)});
+    ASSERT_EQ(run.exitCode, 0) << grid << run.err;
+    TDalle imported;
+    ASSERT_EQ(ImporteGrille(grid, imported), "") << grid;
+    ASSERT_EQ(EcritDalles(dir.path() / "program.dat", imported), 0);
+    EXPECT_TRUE(testing::ReadFile(output) == testing::ReadFile(dir.path() / "program.dat")) << grid;
   }
 }
 

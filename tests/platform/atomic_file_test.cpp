@@ -23,9 +23,10 @@ TEST(AtomicFile, ReplacesWholeFileKeepsModeAndLeavesNoTemporary) {
   ASSERT_EQ(writer.status(), 0);
   EXPECT_TRUE(writer.Write("new "));
   EXPECT_TRUE(writer.Write("contents\n"));
+  EXPECT_TRUE(writer.WriteAt(0, "NEW"));  // a header rewritten last, the rest kept
   EXPECT_EQ(testing::ReadFile(file), "old contents\n");  // nothing visible before the commit
   EXPECT_EQ(writer.Commit(), 0);
-  EXPECT_EQ(testing::ReadFile(file), "new contents\n");
+  EXPECT_EQ(testing::ReadFile(file), "NEW contents\n");
   struct stat saved {};
   ASSERT_EQ(::stat(file.c_str(), &saved), 0);
   EXPECT_EQ(saved.st_mode & 0777, 0600u);
