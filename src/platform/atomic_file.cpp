@@ -11,6 +11,9 @@
 namespace orvex {
 namespace {
 
+// Below this the final flush is short anyway.
+constexpr std::uint64_t kSendToDisk = 1 << 20;
+
 // A rename is durable only once the directory holding the entry is flushed.
 void SyncDirectory(const std::filesystem::path& directory) {
   const int descriptor = ::open(directory.empty() ? "." : directory.c_str(), O_RDONLY | O_DIRECTORY);
@@ -61,6 +64,13 @@ bool AtomicFileWriter::Write(std::string_view bytes) {
       continue;
     }
     bytes.remove_prefix(static_cast<std::size_t>(written));
+    written_ += static_cast<std::uint64_t>(written);
+  }
+  // Only a start: errors, if any, come back from the fsync in Commit.
+  if (status_ == 0 && written_ - sent_ >= kSendToDisk) {
+    ::sync_file_range(descriptor_, static_cast<off_t>(sent_), static_cast<off_t>(written_ - sent_),
+                      SYNC_FILE_RANGE_WRITE);
+    sent_ = written_;
   }
   return status_ == 0;
 }

@@ -19,7 +19,8 @@ class AtomicFileWriter {
   AtomicFileWriter(const AtomicFileWriter&) = delete;
   AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
 
-  // False once any write has failed; later writes do nothing.
+  // False once any write has failed; later writes do nothing. Large files go
+  // to the disk while they are being written, so that Commit waits less.
   bool Write(std::string_view bytes);
   // Rewrites bytes already written at `offset`: a header whose values are
   // known only once the rest has gone out.
@@ -36,6 +37,8 @@ class AtomicFileWriter {
   std::filesystem::path temporary_;
   int descriptor_ = -1;
   int status_ = 0;
+  std::uint64_t written_ = 0;
+  std::uint64_t sent_ = 0;  // bytes whose writing to the disk has been started
 };
 
 // The whole file in one call: 0 on success, else the system's error number.

@@ -311,6 +311,23 @@ bool LecteurTexte::Decimale(const char* debut, std::int32_t& valeur, const char*
   return true;
 }
 
+// What the plain integer path leaves to this: a leading "+" and, where
+// allowed, decimals. The "+" case converts at another width than the plain
+// path, whose conversion then stays inlined in its loop.
+bool LecteurTexte::ValeurRare(const char* debut, std::int32_t& valeur, const char*& fin) const {
+  if (*debut == '+' && debut + 1 != fin_ && debut[1] != '-') {
+    ++debut;
+    std::int64_t v = 0;
+    const auto [bout, code] = std::from_chars(debut, fin_, v);
+    if (code == std::errc() && (bout == fin_ || Blanc(*bout)) && v <= std::numeric_limits<std::int32_t>::max()) {
+      valeur = nodataEntier_ && v == *nodataEntier_ ? kValeurVide : static_cast<std::int32_t>(v);
+      fin = bout;
+      return true;
+    }
+  }
+  return options_.decimales && Decimale(debut, valeur, fin);
+}
+
 bool LecteurTexte::Illisible(std::string& erreur) const {
   const char* finMot = std::find_if(courant_, fin_, Blanc);
   constexpr std::ptrdiff_t kMontre = 24;
@@ -336,22 +353,21 @@ bool LecteurTexte::LitLigne(std::span<std::int32_t> valeurs, std::string& erreur
           "fichier incomplet : " + std::to_string(lues_) + " valeurs sur les " + std::to_string(total_) + " annoncées";
       return false;
     }
-    const char* debut = p + (*p == '+' && p + 1 != fin && p[1] != '-' ? 1 : 0);
     std::int32_t v = 0;
-    const auto lu = std::from_chars(debut, fin, v);
+    const auto lu = std::from_chars(p, fin, v);
     const char* bout = lu.ptr;
     if (lu.ec != std::errc() || (bout != fin && !Blanc(*bout))) [[unlikely]] {
       courant_ = p;
       lues_ += static_cast<std::int64_t>(i);
       // Locals of its own, so that the loop's stay in registers.
-      std::int32_t decimale = 0;
-      const char* finDecimale = nullptr;
-      if (!options_.decimales || !Decimale(debut, decimale, finDecimale)) {
+      std::int32_t rare = 0;
+      const char* finRare = nullptr;
+      if (!ValeurRare(p, rare, finRare)) {
         return Illisible(erreur);
       }
       lues_ -= static_cast<std::int64_t>(i);
-      v = decimale;
-      bout = finDecimale;
+      v = rare;
+      bout = finRare;
     } else if (avecNodata && v == nodata) {
       v = kValeurVide;
     }

@@ -127,6 +127,7 @@ class LecteurTexte {
   bool LitLigne(std::span<std::int32_t> valeurs, std::string& erreur);
 
  private:
+  bool ValeurRare(const char* debut, std::int32_t& valeur, const char*& fin) const;
   bool Decimale(const char* debut, std::int32_t& valeur, const char*& fin) const;
   std::string Position() const;
   bool Illisible(std::string& erreur) const;

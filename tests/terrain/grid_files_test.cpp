@@ -65,6 +65,7 @@ TEST(ImporteFIL, ReadsTheHeaderAndSamplesWhateverTheSeparators) {
        "ncols    3\nnrows   2\nxllcorner   5,0\nyllcorner 45,00\nx 0,5\ny 0,25\nNODATA_value    -9999\n"
        "10 20 30 -5 -9999 40"},
       {"trailing values beyond the grid are ignored", kFilHeader + "10 20 30 -5 -9999 40 77 88\n"},
+      {"values written with a plus sign", kFilHeader + "+10 20 +30\n-5 -9999 +40"},
   };
   for (const Case& c : cases) {
     TDalle d = Previous();
@@ -106,6 +107,10 @@ TEST(GridImport, RefusalsKeepThePreviousGrid) {
        "ligne 1 (nombre de colonnes) : \"3.0\" n'est pas un nombre entier"},
       {"FIL decimal sample", "a.fil", kFilHeader + "10 20.5 30 -5 -9999 40",
        "valeur illisible \"20.5\" ligne 1, colonne 2"},
+      {"FIL plus and minus", "a.fil", kFilHeader + "10 +-20 30 -5 -9999 40",
+       "valeur illisible \"+-20\" ligne 1, colonne 2"},
+      {"FIL signed decimal", "a.fil", kFilHeader + "10 20 +30.5 -5", "valeur illisible \"+30.5\" ligne 1, colonne 3"},
+      {"FIL signed beyond 32 bits", "a.fil", kFilHeader + "10 +2147483648 30", "illisible \"+2147483648\" ligne 1"},
       {"FIL garbage sample", "a.fil", kFilHeader + "10 20 30\n-5 x7 40", "valeur illisible \"x7\" ligne 2, colonne 2"},
       {"FIL step rounding to nothing", "a.fil", "ncols 3\nnrows 2\nx 5\ny 45\na 0.00001\nb 0.25\nn -9999\n",
        "pas de grille nul"},
@@ -156,7 +161,7 @@ TEST(ImporteEsri, HeaderVariants) {
        {2, 2, -5 * 16384, -45 * 16384 + 4096, 4096, 4096, 0, 3, {{1, 2}, {0, 3}}}},
       {"dx and dy, decimals rounded, float NODATA",
        "NCOLS 3\nNROWS 1\nXLLCORNER 0\nYLLCORNER 0\nDX 0.25\nDY 0.125\nNODATA_VALUE -3.4028234663852886e+38\n"
-       "12.4 12.6 -3.4028234663852886e+38\n",
+       "12.4 +12.6 -3.4028234663852886e+38\n",
        {3, 1, 2048, 1024, 4096, 2048, 12, 13, {{12, 13, 0}}}},
       {"NaN voids of a float grid",
        "ncols 3\nnrows 1\nxllcenter 0\nyllcenter 0\ncellsize 0.25\nNODATA_value  nan\n1.0 nan 3\n",
