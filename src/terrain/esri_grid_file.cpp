@@ -5,6 +5,7 @@
 
 #include "geo/coordinate_text.h"
 #include "platform/mapped_file.h"
+#include "terrain/lecteur_parallele.h"
 
 namespace orvex {
 namespace {
@@ -158,11 +159,8 @@ std::string OuvreEsri(std::string_view bytes, SourceGrille& source) {
   if (std::string erreur = VerifieTaille(valeurs.size(), total); !erreur.empty()) {
     return erreur;
   }
-  source.lecteur = [lecteur = LecteurTexte(valeurs, entete.geometrie.colonnes, total,
-                                           {.nodata = entete.nodata, .decimales = true})](
-                       std::span<std::int32_t> ligne, std::string& erreur) mutable {
-    return lecteur.LitLigne(ligne, erreur);
-  };
+  source.lecteur =
+      LecteurDeTexte(valeurs, entete.geometrie.colonnes, total, {.nodata = entete.nodata, .decimales = true});
   return {};
 }
 

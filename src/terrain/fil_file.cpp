@@ -7,6 +7,7 @@
 
 #include "geo/coordinate_text.h"
 #include "platform/mapped_file.h"
+#include "terrain/lecteur_parallele.h"
 
 namespace orvex {
 namespace {
@@ -140,11 +141,8 @@ std::string OuvreFIL(std::string_view bytes, SourceGrille& source) {
   if (std::string erreur = VerifieTaille(valeurs.size(), total); !erreur.empty()) {
     return erreur;
   }
-  source.lecteur = [lecteur = LecteurTexte(valeurs, entete.colonnes, total,
-                                           {.nodata = entete.nodata, .decimales = false})](
-                       std::span<std::int32_t> ligne, std::string& erreur) mutable {
-    return lecteur.LitLigne(ligne, erreur);
-  };
+  source.lecteur =
+      LecteurDeTexte(valeurs, entete.colonnes, total, {.nodata = entete.nodata, .decimales = false});
   return {};
 }
 

@@ -1,7 +1,6 @@
 #include "terrain/grid_samples.h"
 
 #include <algorithm>
-#include <array>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -16,17 +15,6 @@ constexpr std::int32_t kMaximumInitial = -99999;
 // A step within this of a whole number of units keeps every sample in place.
 constexpr double kToleranceEntiere = 1e-6;
 
-// The separators of sample text, looked up rather than compared four times:
-// this test runs once per byte of files of tens of megabytes.
-constexpr std::array<bool, 256> kBlancs = [] {
-  std::array<bool, 256> table{};
-  for (const unsigned char c : {' ', '\n', '\r', '\t'}) {
-    table[c] = true;
-  }
-  return table;
-}();
-
-bool Blanc(char c) { return kBlancs[static_cast<unsigned char>(c)]; }
 
 std::string Cotes(std::int64_t colonnes, std::int64_t lignes) {
   return std::to_string(colonnes) + " x " + std::to_string(lignes);
@@ -266,11 +254,13 @@ std::string RemplitDalle(const SourceGrille& source, TDalle& dalle) {
   return RemplitNoeuds(source, destination);
 }
 
-LecteurTexte::LecteurTexte(std::string_view texte, std::int32_t colonnes, std::int64_t total, Options options)
+LecteurTexte::LecteurTexte(std::string_view texte, std::int32_t colonnes, std::int64_t total, Options options,
+                           std::int64_t dejaLues)
     : courant_(texte.data()),
       fin_(texte.data() + texte.size()),
       colonnes_(std::max(colonnes, 1)),
       total_(total),
+      lues_(dejaLues),
       options_(options) {
   if (options_.nodata && std::nearbyint(*options_.nodata) == *options_.nodata &&
       std::fabs(*options_.nodata) <= std::numeric_limits<std::int32_t>::max()) {
@@ -289,7 +279,7 @@ bool LecteurTexte::Decimale(const char* debut, std::int32_t& valeur, const char*
   double v = 0;
   const auto [bout, code] = std::from_chars(debut, fin_, v, std::chars_format::general);
   fin = bout;
-  if (code != std::errc() || (bout != fin_ && !Blanc(*bout))) {
+  if (code != std::errc() || (bout != fin_ && !Separateur(*bout))) {
     return false;
   }
   if (std::isnan(v) && options_.nodata && std::isnan(*options_.nodata)) {
@@ -319,7 +309,7 @@ bool LecteurTexte::ValeurRare(const char* debut, std::int32_t& valeur, const cha
     ++debut;
     std::int64_t v = 0;
     const auto [bout, code] = std::from_chars(debut, fin_, v);
-    if (code == std::errc() && (bout == fin_ || Blanc(*bout)) && v <= std::numeric_limits<std::int32_t>::max()) {
+    if (code == std::errc() && (bout == fin_ || Separateur(*bout)) && v <= std::numeric_limits<std::int32_t>::max()) {
       valeur = nodataEntier_ && v == *nodataEntier_ ? kValeurVide : static_cast<std::int32_t>(v);
       fin = bout;
       return true;
@@ -328,42 +318,41 @@ bool LecteurTexte::ValeurRare(const char* debut, std::int32_t& valeur, const cha
   return options_.decimales && Decimale(debut, valeur, fin);
 }
 
-bool LecteurTexte::Illisible(std::string& erreur) const {
-  const char* finMot = std::find_if(courant_, fin_, Blanc);
+void LecteurTexte::Illisible(std::string& erreur) const {
+  const char* finMot = std::find_if(courant_, fin_, Separateur);
   constexpr std::ptrdiff_t kMontre = 24;
   erreur = "valeur illisible \"" + std::string(courant_, std::min(finMot - courant_, kMontre)) + "\" " + Position();
-  return false;
 }
 
 // The loop runs on locals: the members are brought up to date only where a
 // message needs them. The blank that ends a value is tested once, and
 // stepped over before the next value is looked for.
-bool LecteurTexte::LitLigne(std::span<std::int32_t> valeurs, std::string& erreur) {
+std::size_t LecteurTexte::Lit(std::span<std::int32_t> valeurs, std::string& erreur) {
   const char* p = courant_;
   const char* const fin = fin_;
   const bool avecNodata = nodataEntier_.has_value();
   const std::int32_t nodata = nodataEntier_.value_or(0);
   for (std::size_t i = 0; i < valeurs.size(); ++i) {
-    while (p != fin && Blanc(*p)) {
+    while (p != fin && Separateur(*p)) {
       ++p;
     }
     if (p == fin) {
+      courant_ = p;
       lues_ += static_cast<std::int64_t>(i);
-      erreur =
-          "fichier incomplet : " + std::to_string(lues_) + " valeurs sur les " + std::to_string(total_) + " annoncées";
-      return false;
+      return i;
     }
     std::int32_t v = 0;
     const auto lu = std::from_chars(p, fin, v);
     const char* bout = lu.ptr;
-    if (lu.ec != std::errc() || (bout != fin && !Blanc(*bout))) [[unlikely]] {
+    if (lu.ec != std::errc() || (bout != fin && !Separateur(*bout))) [[unlikely]] {
       courant_ = p;
       lues_ += static_cast<std::int64_t>(i);
       // Locals of its own, so that the loop's stay in registers.
       std::int32_t rare = 0;
       const char* finRare = nullptr;
       if (!ValeurRare(p, rare, finRare)) {
-        return Illisible(erreur);
+        Illisible(erreur);
+        return i;
       }
       lues_ -= static_cast<std::int64_t>(i);
       v = rare;
@@ -376,7 +365,21 @@ bool LecteurTexte::LitLigne(std::span<std::int32_t> valeurs, std::string& erreur
   }
   courant_ = p;
   lues_ += static_cast<std::int64_t>(valeurs.size());
-  return true;
+  return valeurs.size();
+}
+
+bool LecteurTexte::LitLigne(std::span<std::int32_t> valeurs, std::string& erreur) {
+  if (Lit(valeurs, erreur) == valeurs.size()) {
+    return true;
+  }
+  if (erreur.empty()) {
+    erreur = FichierIncomplet(lues_, total_);
+  }
+  return false;
+}
+
+std::string FichierIncomplet(std::int64_t lues, std::int64_t total) {
+  return "fichier incomplet : " + std::to_string(lues) + " valeurs sur les " + std::to_string(total) + " annoncées";
 }
 
 std::string ErreurFichier(int status) { return "fichier illisible (" + std::generic_category().message(status) + ")"; }

@@ -3,6 +3,7 @@
 // nodes lie and which source sample each takes, the sample text scanner, and
 // the row-by-row filling of a new grid. A failure is a French message for the
 // user; an empty message means success.
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -116,6 +117,22 @@ class DalleEnMemoire : public DestinationNoeuds {
 // RemplitNoeuds into `dalle`.
 std::string RemplitDalle(const SourceGrille& source, TDalle& dalle);
 
+// The separators of sample text: spaces, tabs, CR and LF. Looked up rather
+// than compared four times: the test runs twice per value of files of tens
+// of millions.
+inline constexpr std::array<bool, 256> kSeparateurs = [] {
+  std::array<bool, 256> table{};
+  for (const unsigned char c : {' ', '\n', '\r', '\t'}) {
+    table[c] = true;
+  }
+  return table;
+}();
+
+inline bool Separateur(char c) { return kSeparateurs[static_cast<unsigned char>(c)]; }
+
+// "fichier incomplet : ..." for a text holding `lues` of `total` values.
+std::string FichierIncomplet(std::int64_t lues, std::int64_t total);
+
 // Text samples: values separated by any run of spaces, tabs, CR and LF.
 class LecteurTexte {
  public:
@@ -123,14 +140,24 @@ class LecteurTexte {
     std::optional<double> nodata;
     bool decimales = false;  // "12.5" is read and rounded instead of refused
   };
-  LecteurTexte(std::string_view texte, std::int32_t colonnes, std::int64_t total, Options options);
+  // `texte` holds the `total` values of a grid of `colonnes` columns, or
+  // the part of them that follows the first `dejaLues` (messages count from
+  // the start of the grid).
+  LecteurTexte(std::string_view texte, std::int32_t colonnes, std::int64_t total, Options options,
+               std::int64_t dejaLues = 0);
+  // Fills the whole row, or says why not.
   bool LitLigne(std::span<std::int32_t> valeurs, std::string& erreur);
+  // Fills what it can and returns the count: less than asked at the end of
+  // the text (no message) or at a value that does not read (`erreur` set).
+  std::size_t Lit(std::span<std::int32_t> valeurs, std::string& erreur);
+  // Where reading stopped: the unreadable value after a failure.
+  const char* Courant() const { return courant_; }
 
  private:
   bool ValeurRare(const char* debut, std::int32_t& valeur, const char*& fin) const;
   bool Decimale(const char* debut, std::int32_t& valeur, const char*& fin) const;
   std::string Position() const;
-  bool Illisible(std::string& erreur) const;
+  void Illisible(std::string& erreur) const;
 
   const char* courant_;
   const char* fin_;
