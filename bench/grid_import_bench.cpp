@@ -1,10 +1,10 @@
 // Importing a 3601 x 3601 ESRI ASCII grid of four-digit values (about 65 MB
 // of text, 1" steps), in one run: `orvex-grid import` as a whole command
 // against `gdal_translate -of EHdr` reading the same file, and against a bare
-// memory-mapped std::from_chars loop over its values. The commands are timed
-// by the CPU time of the child process (user + system, from wait4), which a
-// loaded machine disturbs less than the wall clock; the wall time is kept as
-// a counter. Each contender runs several times, one run per repetition, and
+// memory-mapped std::from_chars loop over its values, in this process and as
+// a command of its own. The commands are timed by the CPU time of the child
+// process (user + system, from wait4, every thread), which a loaded machine
+// disturbs less than the wall clock; the wall time is kept as a counter. Each contender runs several times, one run per repetition, and
 // the minimum is reported beside the median: the cost of the work itself,
 // whatever else the machine was doing. The in-process import without writing
 // is given for reference.
@@ -23,7 +23,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/mapped_file.h"
+#include "support/bare_loop.h"
 #include "terrain/grid_import.h"
 
 namespace {
@@ -135,38 +135,30 @@ void BM_GdalTranslate(benchmark::State& state) {
   Finish(state, wall);
 }
 
-// The floor: map the file, skip the header, convert every value.
+// The floor, in this process.
 void BM_BareFromChars(benchmark::State& state) {
   const Fixture& data = Data();
   double wall = 0;
   for (auto _ : state) {
     const auto start = std::chrono::steady_clock::now();
     const double cpu = ProcessCpu();
-    const orvex::MappedFile file(data.grid);
-    const std::string_view text = file.bytes();
-    const char* p = text.data() + text.find("-9999\n") + 6;
-    const char* const end = text.data() + text.size();
     std::int64_t sum = 0;
-    std::int64_t count = 0;
-    while (p < end) {
-      while (p < end && (*p == ' ' || *p == '\n')) {
-        ++p;
-      }
-      int v = 0;
-      const auto [next, error] = std::from_chars(p, end, v);
-      if (error != std::errc()) {
-        break;
-      }
-      sum += v;
-      ++count;
-      p = next;
-    }
-    benchmark::DoNotOptimize(sum);
-    if (count != std::int64_t{kCote} * kCote) {
+    if (orvex::bench::BareLoop(data.grid, sum) != std::int64_t{kCote} * kCote) {
       state.SkipWithError("wrong value count");
     }
+    benchmark::DoNotOptimize(sum);
     state.SetIterationTime(ProcessCpu() - cpu);
     wall += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  }
+  Finish(state, wall);
+}
+
+// The floor as a whole command: starting a program and leaving it included.
+void BM_BareFromCharsCommand(benchmark::State& state) {
+  const Fixture& data = Data();
+  double wall = 0;
+  for (auto _ : state) {
+    Report(state, RunCommand({BARE_LOOP_PROGRAM, data.grid.string()}), wall);
   }
   Finish(state, wall);
 }
@@ -202,6 +194,7 @@ void Runs(benchmark::internal::Benchmark* b, int runs) {
 BENCHMARK(BM_OrvexGridImport)->Apply([](auto* b) { Runs(b, 11); });
 BENCHMARK(BM_GdalTranslate)->Apply([](auto* b) { Runs(b, 5); });
 BENCHMARK(BM_BareFromChars)->Apply([](auto* b) { Runs(b, 11); });
+BENCHMARK(BM_BareFromCharsCommand)->Apply([](auto* b) { Runs(b, 11); });
 BENCHMARK(BM_ImporteGrilleInProcess)->Apply([](auto* b) { Runs(b, 11); });
 
 }  // namespace
