@@ -276,6 +276,11 @@ bool RecordTableModel::setData(const QModelIndex& index, const QVariant& value, 
     return false;
   }
   const std::string text = Utf8ToCp1252(value.toString().toStdString());
+  // Saved files hold one record per line, cities and radio amateurs as
+  // fields between commas: either would shift what follows.
+  if (text.find_first_of(kind_ == BrowserKind::Structures ? "\r\n" : ",\r\n") != std::string::npos) {
+    return false;
+  }
   const RecordAddress a = Address(index.row());
   PlaceTables& p = tables_.places;
   switch (kind_) {

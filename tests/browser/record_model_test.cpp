@@ -85,6 +85,9 @@ TEST_F(RecordModelTest, EditsWriteBackAndMarkTheTable) {
       {BrowserKind::Villes, 1, 2, "1.5", false},  {BrowserKind::Structures, 0, 4, "A4", true},
       {BrowserKind::Structures, 1, 4, "A5", false}, {BrowserKind::OM, 0, 3, "LX2ZZ", true},
       {BrowserKind::Relais, 0, 1, "X", false},   {BrowserKind::Waypoints, 0, 1, "X", false},
+      // Would shift the fields of the saved line.
+      {BrowserKind::Villes, 1, 3, "Paris, France", false}, {BrowserKind::OM, 0, 3, "LX2ZZ,9", false},
+      {BrowserKind::Structures, 0, 4, "A4\nA5", false},
   };
   const PlaceTables& p = sample.places;
   model.SetKind(BrowserKind::Villes);
