@@ -84,6 +84,12 @@ void SauveModifications(const ProgramState& state, Dialogs& dialogs) {
   }
 }
 
+void QuitteRegion(ProgramState& state, Dialogs& dialogs) {
+  SauveModifications(state, dialogs);
+  PlaceTables& tables = state.tables;
+  tables.ModifNiveaux = tables.ModifVilles = tables.ModifStructures = tables.ModifOM = false;
+}
+
 void FermeProgramme(ProgramState& state, Dialogs& dialogs) {
   for (int channel = 0; channel < static_cast<int>(state.traces.TraceFiles.size()); ++channel) {
     CloseTraceFile(state.traces, channel);

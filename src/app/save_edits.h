@@ -13,6 +13,10 @@ namespace orvex {
 // then listed in one warning, so that no edit is lost without a word.
 void SauveModifications(const ProgramState& state, Dialogs& dialogs);
 
+// Leaving a region for another: its edits are offered for saving where they
+// were read, and the tables read next start unedited.
+void QuitteRegion(ProgramState& state, Dialogs& dialogs);
+
 // The closing steps of the main window, however it is closed: live trace
 // files closed, then the save questions.
 void FermeProgramme(ProgramState& state, Dialogs& dialogs);

@@ -151,12 +151,22 @@ TEST_F(ConfigForm, ANewRegionAsksRecompilesAndRedraws) {
   dialog_->ConfigButtonAppliquerClick();
   EXPECT_EQ(State().directories.IndexRegion, Region("luxembourg"));
   EXPECT_GT(State().tables.TableContours.NbFichiers(), 0);
-  dialogs_.answers = {Answer::Yes};
+  // A city edited in the region left is offered for saving there first.
+  State().tables.TableVilles.Fichiers[0].Elements[0].Nom = "Chang\xE9" "e";
+  State().tables.ModifVilles = true;
+  dialogs_.answers = {Answer::Yes, Answer::Yes};
   dialog_->ConfigButtonAppliquerClick();
-  ASSERT_EQ(dialogs_.questions.size(), 2u);
+  ASSERT_EQ(dialogs_.questions.size(), 3u);
   EXPECT_EQ(dialogs_.questions[1],
             "Vous avez changé le lieu de visualisation.Les bases de données seront recompilées. "
             "Etes-vous sur de votre choix ?");
+  EXPECT_EQ(dialogs_.questions[2].rfind("Les données des villes ont été modifiées.", 0), 0u) << dialogs_.questions[2];
+  std::string saved;
+  for (const auto& file : std::filesystem::directory_iterator(dir_.path() / "lieux/luxembourg/villes")) {
+    saved += testing::ReadFile(file.path());
+  }
+  EXPECT_NE(saved.find("Chang\xE9" "e"), std::string::npos);
+  EXPECT_FALSE(State().tables.ModifVilles) << "the new region's tables are unedited";
   EXPECT_EQ(State().directories.IndexRegion, Region("autre"));
   EXPECT_EQ(State().tables.TableContours.NbFichiers(), 0);
   ASSERT_EQ(State().tables.TableVilles.NbFichiers(), 1);

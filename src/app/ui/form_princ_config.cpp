@@ -5,6 +5,7 @@
 #include <QMenuBar>
 #include <optional>
 
+#include "app/save_edits.h"
 #include "app/startup.h"
 #include "app/ui/form_aide.h"
 #include "app/ui/form_config.h"
@@ -159,8 +160,8 @@ void TFormPrinc::ChangeRegion(int index) {
                    false) != Answer::Yes) {
     return;
   }
+  QuitteRegion(state_, dialogs_);
   d.IndexRegion = index;
-  // Edited files are saved where the data now comes from.
   d.RepertoireRegion = ResolvePath(d.RepertoireBase, "lieux/" + d.ListeRegions[static_cast<std::size_t>(index)]);
   formDebug_ = std::make_unique<TFormDebug>();
   formDebug_->show();
