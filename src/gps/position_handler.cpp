@@ -181,7 +181,11 @@ GpsPanelUpdate HandlePosition(PositionContext& c, const DecodedPosition& fix) {
   } else if (c.protocol == kTrameNmea) {
     traced = RecordFix(c, fix, update);
   }
-  if (c.receive.CentrerSurMobile && c.requestRedraw) {
+  if (c.receive.CentrerSurMobile && c.projection.BackgroundActive) {
+    if (c.scrollTo) {
+      c.scrollTo(traced.current.Longitude, traced.current.Latitude);
+    }
+  } else if (c.receive.CentrerSurMobile && c.requestRedraw) {
     c.projection.CentreLongitude = traced.current.Longitude;
     c.projection.CentreLatitude = traced.current.Latitude;
     c.requestRedraw();

@@ -63,6 +63,9 @@ struct PositionContext {
   std::filesystem::path applicationDirectory;
   std::function<void()> requestRedraw;  // the whole map, after a recentre
   std::time_t receivedAt = 0;           // when the message arrived (the APRS log's time)
+  // Over a scanned map the centre stays where the picture ties it: the view
+  // is scrolled to the mobile instead.
+  std::function<void(double longitude, double latitude)> scrollTo = {};
 };
 
 GpsPanelUpdate HandlePosition(PositionContext& context, const DecodedPosition& fix);

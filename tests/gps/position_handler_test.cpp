@@ -74,5 +74,32 @@ TEST(HandlePosition, LandingCrossesAreErasedByTheNextFix) {
   EXPECT_DOUBLE_EQ(PredictDropPoint({6.0, 49.5}, 800, {6.1, 49.6}, 800).Longitude, 6.0);  // level: no descent
 }
 
+// Following the mobile moves the centre of a vector map; over a scanned map,
+// whose picture is tied to the centre, it scrolls the view instead.
+TEST(HandlePosition, FollowingTheMobileKeepsAScannedMapInPlace) {
+  testing::TempDir dir;
+  Canvas canvas(400, 300);
+  ReceiveState receive;
+  receive.CentrerSurMobile = true;
+  Traces traces;
+  ResetTraces(traces, 1);
+  AprsStationTable stations;
+  RedrawState redraw;
+  PlaceTables tables;
+  for (const bool scanned : {false, true}) {
+    ProjectionState p = testing::View(1000, 6.1, 49.6, 400, 300);
+    p.BackgroundActive = scanned;
+    int redraws = 0;
+    std::vector<GeoPosition> scrolls;
+    PositionContext context{receive,   traces,     stations, canvas, p, redraw, tables, 6.0, 49.5, kTrameNmea,
+                            dir.path(), [&] { ++redraws; }, 0,
+                            [&](double lon, double lat) { scrolls.push_back({lon, lat}); }};
+    HandlePosition(context, DecodedPosition{6.2, 49.7, 500, "120000", "", "", false});
+    EXPECT_EQ(std::tuple(p.CentreLongitude, p.CentreLatitude, redraws, scrolls.size()),
+              scanned ? std::tuple(6.1, 49.6, 0, std::size_t{1}) : std::tuple(6.2, 49.7, 1, std::size_t{0}))
+        << scanned;
+  }
+}
+
 }  // namespace
 }  // namespace orvex

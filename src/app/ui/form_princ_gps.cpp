@@ -58,7 +58,11 @@ void TFormPrinc::ReceiveAndHandle() {
   PositionContext context{state_.receive, state_.traces,      state_.stations,     canvas_,
                           state_.projection, state_.redraw, state_.tables,
                           state_.config.LgCourant, state_.config.LtCourant, protocol,
-                          state_.directories.RepertoireBase, [this] { Redraw(); }, std::time(nullptr)};
+                          state_.directories.RepertoireBase, [this] { Redraw(); }, std::time(nullptr),
+                          [this](double longitude, double latitude) {
+                            const ProjectionState& p = state_.projection;
+                            pointerHandlers_->ScrollToPoint(LonToX(p, longitude), LatToY(p, latitude));
+                          }};
   const std::vector<std::string> messages = protocol == kTrameAprsKiss
                                                 ? ReceiveKissPackets(state_.receive.Kiss, text)
                                                 : ReceiveMessages(state_.receive.ReceiveBuffer, protocol, text);
