@@ -170,7 +170,7 @@ int LitDalles(const std::filesystem::path& file, TDalle& dalle) {
 constexpr std::size_t kBloc = 1 << 20;
 
 struct EcritureDalles::Etat {
-  TDalle forme;
+  std::array<unsigned char, kOctetsEntete> entete{};
   int erreur = 0;  // before the temporary file exists
   std::optional<AtomicFileWriter> writer;
   std::vector<unsigned char> tampon;  // sized once: filling it never clears it first
@@ -181,15 +181,12 @@ struct EcritureDalles::Etat {
     rempli = 0;
     return ecrit;
   }
+  std::string_view OctetsEntete() const { return {reinterpret_cast<const char*>(entete.data()), entete.size()}; }
 };
 
 EcritureDalles::EcritureDalles(const std::filesystem::path& file, const TDalle& forme) : etat_(std::make_unique<Etat>()) {
-  etat_->forme.NbX = forme.NbX;
-  etat_->forme.NbY = forme.NbY;
-  etat_->forme.LgNO = forme.LgNO;
-  etat_->forme.LtNO = forme.LtNO;
-  etat_->forme.DLg = forme.DLg;
-  etat_->forme.DLt = forme.DLt;
+  // The header's place is taken now and its range filled in by Termine.
+  etat_->entete = Entete(forme);
   std::error_code ec;
   if (file.has_parent_path()) {
     std::filesystem::create_directories(file.parent_path(), ec);
@@ -204,9 +201,7 @@ EcritureDalles::EcritureDalles(const std::filesystem::path& file, const TDalle& 
   }
   etat_->writer.emplace(file);
   etat_->tampon.resize(kBloc + 2 * static_cast<std::size_t>(std::max(forme.NbX, 0)));
-  // The header's place is taken now and its range filled in by Termine.
-  const auto entete = Entete(etat_->forme);
-  etat_->writer->Write(std::string_view(reinterpret_cast<const char*>(entete.data()), entete.size()));
+  etat_->writer->Write(etat_->OctetsEntete());
 }
 
 EcritureDalles::~EcritureDalles() = default;
@@ -233,11 +228,10 @@ int EcritureDalles::Termine(std::int32_t altMin, std::int32_t altMax) {
   if (status() != 0) {
     return status();
   }
-  etat_->forme.AltMin = altMin;
-  etat_->forme.AltMax = altMax;
-  const auto entete = Entete(etat_->forme);
+  EcritMot(etat_->entete.data(), kMotAltMin, static_cast<std::uint32_t>(altMin));
+  EcritMot(etat_->entete.data(), kMotAltMax, static_cast<std::uint32_t>(altMax));
   if (etat_->Vide()) {
-    etat_->writer->WriteAt(0, std::string_view(reinterpret_cast<const char*>(entete.data()), entete.size()));
+    etat_->writer->WriteAt(0, etat_->OctetsEntete());
   }
   return etat_->writer->Commit();
 }

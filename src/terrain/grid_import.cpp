@@ -68,14 +68,7 @@ std::string DallesEnFichier::Echec(int status) {
 }
 
 std::string DallesEnFichier::Commence(const PlanDalle& plan) {
-  TDalle forme;
-  forme.NbX = plan.NbX;
-  forme.NbY = plan.NbY;
-  forme.LgNO = plan.LgNO;
-  forme.LtNO = plan.LtNO;
-  forme.DLg = plan.DLg;
-  forme.DLt = plan.DLt;
-  ecriture_.emplace(file_, forme);
+  ecriture_.emplace(file_, FormeDuPlan(plan));
   ligne_.resize(static_cast<std::size_t>(plan.NbX));
   return ecriture_->status() == 0 ? std::string() : Echec(ecriture_->status());
 }

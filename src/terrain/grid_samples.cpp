@@ -166,6 +166,17 @@ std::string PlanifieDalle(const GeometrieSource& source, PlanDalle& plan) {
   return {};
 }
 
+TDalle FormeDuPlan(const PlanDalle& plan) {
+  TDalle forme;
+  forme.NbX = plan.NbX;
+  forme.NbY = plan.NbY;
+  forme.LgNO = plan.LgNO;
+  forme.LtNO = plan.LtNO;
+  forme.DLg = plan.DLg;
+  forme.DLt = plan.DLt;
+  return forme;
+}
+
 EtendueGrille EtendueDuPlan(const PlanDalle& plan) {
   const double ouest = FromFixed(plan.LgNO);
   const double nord = FromFixed(plan.LtNO);
@@ -221,6 +232,7 @@ std::string RemplitNoeuds(const SourceGrille& source, DestinationNoeuds& destina
 }
 
 std::string DalleEnMemoire::Commence(const PlanDalle& plan) {
+  nouvelle_ = FormeDuPlan(plan);
   try {
     nouvelle_.Alt.resize(static_cast<std::size_t>(plan.NbY));
     for (auto& ligne : nouvelle_.Alt) {
@@ -229,12 +241,6 @@ std::string DalleEnMemoire::Commence(const PlanDalle& plan) {
   } catch (const std::bad_alloc&) {
     return MemoireInsuffisante(plan);
   }
-  nouvelle_.NbX = plan.NbX;
-  nouvelle_.NbY = plan.NbY;
-  nouvelle_.LgNO = plan.LgNO;
-  nouvelle_.LtNO = plan.LtNO;
-  nouvelle_.DLg = plan.DLg;
-  nouvelle_.DLt = plan.DLt;
   return {};
 }
 

@@ -56,6 +56,9 @@ struct PlanDalle {
 // nearest to it. Refuses grids the tile format cannot hold.
 std::string PlanifieDalle(const GeometrieSource& source, PlanDalle& plan);
 
+// An empty grid of the plan's counts, corner and steps.
+TDalle FormeDuPlan(const PlanDalle& plan);
+
 // Counts and steps the tile format holds; the FIL reader checks its own
 // arithmetic with it.
 std::string VerifieFormat(const PlanDalle& plan);
