@@ -9,6 +9,7 @@
 #include "database/directive.h"
 #include "database/level_curve_file.h"
 #include "database/om_file.h"
+#include "database/structure_file.h"
 #include "platform/paths.h"
 
 namespace orvex {
@@ -74,6 +75,11 @@ void SauveModifications(const ProgramState& state, Dialogs& dialogs) {
   if (tables.ModifOM) {
     Sauve<TOM>({"Les données des OM ont été modifiées.", DirectiveOM, "OM", false, EcritOM}, tables.TableOM, region,
                dialogs, nonEcrits);
+  }
+  if (tables.ModifStructures) {
+    Sauve<TStructure>({"Les données des structures ont été modifiées.", DirectiveStructures, "struct", false,
+                       EcritStructures},
+                      tables.TableStructures, region, dialogs, nonEcrits);
   }
   if (!nonEcrits.empty()) {
     std::string message = "Ces fichiers n'ont pu être écrits ; leur ancien contenu est conservé :";

@@ -1,7 +1,7 @@
 #pragma once
 // The end of the run: the live trace files are closed and each edited table
-// (level curves, cities, radio amateurs) is offered for saving, every file
-// written atomically in the form its reader reads back.
+// (level curves, cities, radio amateurs, structures) is offered for saving,
+// every file written atomically in the form its reader reads back.
 #include "app/program_state.h"
 #include "platform/dialogs.h"
 

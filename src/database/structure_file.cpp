@@ -3,9 +3,11 @@
 #include <string>
 
 #include "database/data_file.h"
+#include "database/data_file_writer.h"
 #include "database/fast_coordinate.h"
 #include "database/leading_integer.h"
 #include "geo/coordinate_text.h"
+#include "platform/atomic_file.h"
 #include "platform/cp1252.h"
 
 namespace orvex {
@@ -51,6 +53,25 @@ int CompileStructures(const std::filesystem::path& file, std::string_view nomFic
       structure.Points.shrink_to_fit();
     }
   });
+}
+
+int EcritStructures(const std::filesystem::path& file, const TFichierLieux<TStructure>& fichier) {
+  std::string texte = LigneEnTete("Fichier des structures", file);
+  for (const char* ligne :
+       {"/ Code couleur, puis nom de la structure,", "/ puis un point par ligne : Latitude, Longitude",
+        "/ NB. Latitude négative au sud, Longitude négative à l'ouest", "/"}) {
+    texte += LigneTexte(ligne);
+  }
+  for (const TStructure& structure : fichier.Elements) {
+    const bool nomLisible = !structure.Nom.empty() && structure.Nom.front() != '/';
+    texte += std::to_string(structure.Couleur) + std::string(kFinDeLigne) + (nomLisible ? "" : " ") + structure.Nom +
+             std::string(kFinDeLigne);
+    for (const TPointLtLg& point : structure.Points) {
+      texte += SavedDegreesText(FromFixed(point.Lt)) + ',' + SavedDegreesText(FromFixed(point.Lg)) +
+               std::string(kFinDeLigne);
+    }
+  }
+  return WriteFileAtomically(file, texte);
 }
 
 }  // namespace orvex

@@ -43,6 +43,7 @@ struct TStructure {
   std::vector<TPointLtLg> Points;
 
   std::int32_t NbPoints() const { return static_cast<std::int32_t>(Points.size()); }
+  bool operator==(const TStructure&) const = default;
 };
 
 struct TCourbeNiveau {

@@ -300,7 +300,7 @@ TEST_F(EditingForm, ACityIsAddedByItsPlaceAndCircle) {
   EXPECT_TRUE(State().tables.ModifVilles);
 }
 
-// Every way of closing asks the three questions once, in order; a No to one
+// Every way of closing asks the four questions once, in order; a No to one
 // still asks the next.
 TEST_F(EditingForm, ClosingAsksOnceForEachEditedTable) {
   const std::string curves = "Les courbes de niveaux ont été modifiées. Voulez-vous sauvegarder les modifications ? "
@@ -314,13 +314,15 @@ TEST_F(EditingForm, ClosingAsksOnceForEachEditedTable) {
     SetUp();
     CloseOnSessionEnd(*form_);
     State().tables.ModifNiveaux = State().tables.ModifVilles = State().tables.ModifOM = true;
+    State().tables.ModifStructures = true;
     way(*form_);
     QTest::qWait(50);
     EXPECT_FALSE(form_->isVisible());
     form_->close();
-    ASSERT_EQ(dialogs_.questions.size(), 3u);
+    ASSERT_EQ(dialogs_.questions.size(), 4u);
     EXPECT_EQ(dialogs_.questions[0], curves);
     EXPECT_TRUE(dialogs_.questions[2].starts_with("Les données des OM ont été modifiées."));
+    EXPECT_TRUE(dialogs_.questions[3].starts_with("Les données des structures ont été modifiées."));
     dialogs_.questions.clear();
   }
   std::signal(SIGTERM, SIG_DFL);

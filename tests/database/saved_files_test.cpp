@@ -11,6 +11,7 @@
 #include "database/city_file.h"
 #include "database/level_curve_file.h"
 #include "database/om_file.h"
+#include "database/structure_file.h"
 #include "geo/coordinate_text.h"
 #include "support/temp_dir.h"
 
@@ -85,6 +86,27 @@ TEST(SavedFiles, CitiesReadBackWithNamePositionAndAccents) {
   EXPECT_NE(first.find("/ 0=Affiche nom en dessous 1=au dessus, Diam ville en degr\xE9s\r\n"), std::string::npos);
   EXPECT_NE(first.find("\r\n49.50000,6.12500,Luxembourg,0,0,100\r\n47.25000,-1.56250,Nantes,3000,1,12\r\n"),
             std::string::npos)
+      << first;
+}
+
+// Structures renamed in the record browser are saved too. A name the reader
+// would skip as a comment or a blank line gets a leading space.
+TEST(SavedFiles, StructuresReadBackWithTheirPoints) {
+  TFichierLieux<TStructure> entry{"S.DAT",
+                                  {{4, "Tour \xC9" "clair", {Point(45.5, 6.25), Point(-0.125, -1.5)}},
+                                   {14, "Pont, ancien", {Point(46, 7)}},
+                                   {0, "Sans point", {}},
+                                   {7, "", {Point(47, 8)}},
+                                   {8, "/ pas un commentaire", {Point(48, 9)}}}};
+  const auto [read, first, second] = SaveReadSave(
+      entry, EcritStructures, [](const std::filesystem::path& file, std::string_view name, TTableStructures& table) {
+        return CompileStructures(file, name, table);
+      });
+  entry.Elements[3].Nom = " ";
+  entry.Elements[4].Nom = " / pas un commentaire";
+  EXPECT_EQ(read, entry);
+  EXPECT_EQ(second, first);
+  EXPECT_NE(first.find("\r\n4\r\nTour \xC9" "clair\r\n45.50000,6.25000\r\n-0.12500,-1.50000\r\n"), std::string::npos)
       << first;
 }
 

@@ -6,6 +6,7 @@
 #include "database/city_file.h"
 #include "database/level_curve_file.h"
 #include "database/om_file.h"
+#include "database/structure_file.h"
 #include "place_lines.h"
 #include "scratch_file.h"
 
@@ -32,5 +33,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   SaveTwice<orvex::TCourbeNiveau>(file, saved.path(), orvex::CompileNiveaux, orvex::EcritNiveaux);
   SaveTwice<orvex::TVille>(file, saved.path(), orvex::CompileVilles, orvex::EcritVilles);
   SaveTwice<orvex::TOM>(file, saved.path(), orvex::CompileOM, orvex::EcritOM);
+  SaveTwice<orvex::TStructure>(
+      file, saved.path(),
+      [](const std::filesystem::path& path, std::string_view name, orvex::TTableStructures& table) {
+        return orvex::CompileStructures(path, name, table);
+      },
+      orvex::EcritStructures);
   return 0;
 }
