@@ -54,9 +54,10 @@ void AtomicFileWriter::Discard() {
   }
 }
 
-bool AtomicFileWriter::Write(std::string_view bytes) {
+bool AtomicFileWriter::WriteAll(std::string_view bytes, std::optional<std::uint64_t> offset) {
   while (status_ == 0 && !bytes.empty()) {
-    const ssize_t written = ::write(descriptor_, bytes.data(), bytes.size());
+    const ssize_t written = offset ? ::pwrite(descriptor_, bytes.data(), bytes.size(), static_cast<off_t>(*offset))
+                                   : ::write(descriptor_, bytes.data(), bytes.size());
     if (written < 0) {
       if (errno != EINTR) {
         status_ = errno;
@@ -64,31 +65,28 @@ bool AtomicFileWriter::Write(std::string_view bytes) {
       continue;
     }
     bytes.remove_prefix(static_cast<std::size_t>(written));
-    written_ += static_cast<std::uint64_t>(written);
-  }
-  // Only a start: errors, if any, come back from the fsync in Commit.
-  if (status_ == 0 && written_ - sent_ >= kSendToDisk) {
-    ::sync_file_range(descriptor_, static_cast<off_t>(sent_), static_cast<off_t>(written_ - sent_),
-                      SYNC_FILE_RANGE_WRITE);
-    sent_ = written_;
+    if (offset) {
+      *offset += static_cast<std::uint64_t>(written);
+    }
   }
   return status_ == 0;
 }
 
-bool AtomicFileWriter::WriteAt(std::uint64_t offset, std::string_view bytes) {
-  while (status_ == 0 && !bytes.empty()) {
-    const ssize_t written = ::pwrite(descriptor_, bytes.data(), bytes.size(), static_cast<off_t>(offset));
-    if (written < 0) {
-      if (errno != EINTR) {
-        status_ = errno;
-      }
-      continue;
-    }
-    bytes.remove_prefix(static_cast<std::size_t>(written));
-    offset += static_cast<std::uint64_t>(written);
+bool AtomicFileWriter::Write(std::string_view bytes) {
+  if (!WriteAll(bytes, std::nullopt)) {
+    return false;
   }
-  return status_ == 0;
+  written_ += bytes.size();
+  // Only a start: errors, if any, come back from the fsync in Commit.
+  if (written_ - sent_ >= kSendToDisk) {
+    ::sync_file_range(descriptor_, static_cast<off_t>(sent_), static_cast<off_t>(written_ - sent_),
+                      SYNC_FILE_RANGE_WRITE);
+    sent_ = written_;
+  }
+  return true;
 }
+
+bool AtomicFileWriter::WriteAt(std::uint64_t offset, std::string_view bytes) { return WriteAll(bytes, offset); }
 
 int AtomicFileWriter::Commit() {
   if (status_ == 0 && ::fsync(descriptor_) != 0) {

@@ -5,6 +5,7 @@
 // leaves the old file whole; no reader ever sees half a file.
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string_view>
 
 namespace orvex {
@@ -31,6 +32,8 @@ class AtomicFileWriter {
   int status() const { return status_; }
 
  private:
+  // All of `bytes`, at `offset` when given, else where the file stands.
+  bool WriteAll(std::string_view bytes, std::optional<std::uint64_t> offset);
   void Discard();
 
   std::filesystem::path file_;
