@@ -1,9 +1,9 @@
 // orvex-grid as users run it: a program, its exit status and its output.
 #include <gtest/gtest.h>
 
-#include <QProcess>
 #include <random>
 
+#include "support/program_run.h"
 #include "support/temp_dir.h"
 #include "terrain/curve_index.h"
 #include "terrain/dalles.h"
@@ -12,19 +12,7 @@
 namespace orvex {
 namespace {
 
-struct ToolRun {
-  int exitCode = -1;
-  std::string out;
-  std::string err;
-};
-
-ToolRun Tool(const QStringList& arguments) {
-  QProcess process;
-  process.start(ORVEX_GRID_PROGRAM, arguments);
-  process.waitForFinished(60000);
-  return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-          process.readAllStandardOutput().toStdString(), process.readAllStandardError().toStdString()};
-}
+testing::ProgramRun Tool(const QStringList& arguments) { return testing::RunProgram(ORVEX_GRID_PROGRAM, arguments); }
 
 QString Text(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
 
@@ -34,7 +22,7 @@ TEST(OrvexGrid, ImportsAndDescribes) {
                               "ncols 2\nnrows 2\nxllcenter 7\nyllcenter 43\ncellsize 0.25\n"
                               "NODATA_value -1\n5 6\n-1 900\n");
   const auto output = dir.path() / "out" / "dalles.dat";
-  ToolRun run = Tool({"import", Text(grid), Text(output)});
+  testing::ProgramRun run = Tool({"import", Text(grid), Text(output)});
   ASSERT_EQ(run.exitCode, 0) << run.err;
   TDalle d;
   ASSERT_EQ(LitDalles(output, d), 0);
@@ -77,7 +65,7 @@ TEST(OrvexGrid, WritesWhatTheProgramImports) {
   };
   for (const auto& grid : grids) {
     const auto output = dir.path() / "tool.dat";
-    const ToolRun run = Tool({"import", Text(grid), Text(output)});
+    const testing::ProgramRun run = Tool({"import", Text(grid), Text(output)});
     ASSERT_EQ(run.exitCode, 0) << grid << run.err;
     TDalle imported;
     ASSERT_EQ(ImporteGrille(grid, imported), "") << grid;
@@ -109,7 +97,7 @@ TEST(OrvexGrid, FailuresSayWhyAndLeaveTheOutput) {
       {{"--bogus"}, 2, "Unknown option"},
   };
   for (const Case& c : cases) {
-    const ToolRun run = Tool(c.arguments);
+    const testing::ProgramRun run = Tool(c.arguments);
     EXPECT_EQ(run.exitCode, c.exitCode) << c.arguments.join(" ").toStdString() << "\n" << run.err;
     EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
     EXPECT_EQ(testing::ReadFile(output), "old");
@@ -142,7 +130,7 @@ TEST(OrvexGrid, FabricatesWhatThePlainScanGives) {
   for (const auto& [seconds, units] :
        {std::pair{QStringList{}, 137}, std::pair{QStringList{"--step-x", "7.5", "--step-y", "7.5"}, 34}}) {
     const auto output = dir.path() / "out.dat";
-    const ToolRun run =
+    const testing::ProgramRun run =
         Tool(QStringList{"fabricate", Text(dir.path() / "Region")} + seconds + QStringList{Text(output)});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     TDalle made;
@@ -159,7 +147,7 @@ TEST(OrvexGrid, FabricatesWhatThePlainScanGives) {
     EXPECT_TRUE(testing::ReadFile(output) == testing::ReadFile(dir.path() / "expected.dat"))
         << seconds.join(" ").toStdString();
   }
-  const ToolRun empty =
+  const testing::ProgramRun empty =
       Tool({"fabricate", Text(dir.MakeDir("Vide/niveaux").parent_path()), Text(dir.path() / "x.dat")});
   EXPECT_EQ(empty.exitCode, 1);
   EXPECT_NE(empty.err.find("aucun point"), std::string::npos) << empty.err;
@@ -167,7 +155,7 @@ TEST(OrvexGrid, FabricatesWhatThePlainScanGives) {
 }
 
 TEST(OrvexGrid, HelpAndVersionOnStandardOutput) {
-  ToolRun run = Tool({"--help"});
+  testing::ProgramRun run = Tool({"--help"});
   EXPECT_EQ(run.exitCode, 0);
   EXPECT_NE(run.out.find("import GRID OUTPUT"), std::string::npos) << run.out;
   run = Tool({"--version"});

@@ -1,7 +1,6 @@
 // orvex-render's level profile and horizon, run as users run it, over the
 // region of profil_region.h.
 #include <QImage>
-#include <QProcess>
 
 #include <sstream>
 
@@ -9,26 +8,18 @@
 
 #include "app/render_options.h"
 #include "profil_region.h"
+#include "support/program_run.h"
 
 namespace orvex {
 namespace {
-
-struct Exit {
-  int code = -1;
-  std::string out;
-  std::string err;
-};
 
 class RenderProfile : public ::testing::Test {
  protected:
   void SetUp() override { testing::EcritRegionProfil(dir_); }
   QString Path(const char* name) const { return QString::fromStdString((dir_.path() / name).string()); }
-  Exit Render(const QStringList& extra) {
-    QProcess process;
-    process.start(ORVEX_RENDER_PROGRAM, QStringList{Path(""), Path("map.png"), "--size", "600x400"} + extra);
-    process.waitForFinished(60000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            process.readAllStandardOutput().toStdString(), process.readAllStandardError().toStdString()};
+  testing::ProgramRun Render(const QStringList& extra) {
+    return testing::RunProgram(ORVEX_RENDER_PROGRAM,
+                               QStringList{Path(""), Path("map.png"), "--size", "600x400"} + extra);
   }
   // White pixels on the centre's row (give or take one), 5 to 25 pixels east and west of it.
   std::pair<int, int> RayonsAuCentre() const {
@@ -51,8 +42,9 @@ class RenderProfile : public ::testing::Test {
 TEST_F(RenderProfile, CrossingsWestToEastAsCsvTheSectionAndTheHorizon) {
   // Drawn east to west; the crossings are stored in 1/16384 degree:
   // 6.01 -> 98468, 6.02 -> 98632, 6.03 -> 98796, 49.608 -> 812777.
-  const Exit run = Render({"--profile", "6.04", "49.608", "6.0", "49.608", Path("profil.png"), "--horizon"});
-  ASSERT_EQ(run.code, 0) << run.err;
+  const testing::ProgramRun run =
+      Render({"--profile", "6.04", "49.608", "6.0", "49.608", Path("profil.png"), "--horizon"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
   std::istringstream csv(run.out);
   // 164 steps of 1/16384 degree of longitude at 49.6 N are about 0.721 km.
   const std::tuple<const char*, double> expected[] = {{"6.010010,49.607971,300,", 0},
@@ -73,8 +65,8 @@ TEST_F(RenderProfile, CrossingsWestToEastAsCsvTheSectionAndTheHorizon) {
 }
 
 TEST_F(RenderProfile, FewerThanTwoCrossingsWriteNoSection) {
-  const Exit run = Render({"--profile", "6.0", "49.608", "6.015", "49.608", Path("profil.png")});
-  EXPECT_EQ(run.code, 1);
+  const testing::ProgramRun run = Render({"--profile", "6.0", "49.608", "6.015", "49.608", Path("profil.png")});
+  EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(run.out, "6.010010,49.607971,300,0.000\n");
   EXPECT_NE(run.err.find("crosses 1 level curve(s)"), std::string::npos) << run.err;
   EXPECT_FALSE(std::filesystem::exists(dir_.path() / "profil.png"));

@@ -1,36 +1,28 @@
 // orvex-render end to end on the bundled region and on broken directories,
 // and its command line.
 #include <QImage>
-#include <QProcess>
 #include <gtest/gtest.h>
 
 #include "app/render_options.h"
+#include "support/program_run.h"
 #include "support/temp_dir.h"
 
 namespace orvex {
 namespace {
 
-struct RenderRun {
-  int exitCode = -1;
-  std::string standardError;
-};
-
-RenderRun Render(const QStringList& arguments) {
-  QProcess process;
-  process.start(ORVEX_RENDER_PROGRAM, arguments);
-  process.waitForFinished(60000);
-  return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-          process.readAllStandardError().toStdString()};
+testing::ProgramRun Render(const QStringList& arguments) {
+  return testing::RunProgram(ORVEX_RENDER_PROGRAM, arguments);
 }
 
 TEST(OrvexRender, DrawsTheBundledRegionAndReportsItsStartup) {
   testing::TempDir dir;
   const QString output = QString::fromStdString((dir.path() / "map.png").string());
-  const RenderRun run = Render({ORVEX_SOURCE_DIR "/data", output, "--size", "640x480", "--grid", "--zoom", "800"});
-  ASSERT_EQ(run.exitCode, 0) << run.standardError;
-  EXPECT_NE(run.standardError.find("Liste de démarrage :\n"), std::string::npos);
-  EXPECT_NE(run.standardError.find("Fichier de contours compilé\n"), std::string::npos);
-  EXPECT_NE(run.standardError.find("Fichier des relais compilé\n"), std::string::npos);
+  const testing::ProgramRun run =
+      Render({ORVEX_SOURCE_DIR "/data", output, "--size", "640x480", "--grid", "--zoom", "800"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_NE(run.err.find("Liste de démarrage :\n"), std::string::npos);
+  EXPECT_NE(run.err.find("Fichier de contours compilé\n"), std::string::npos);
+  EXPECT_NE(run.err.find("Fichier des relais compilé\n"), std::string::npos);
   const QImage image(output);
   ASSERT_EQ(image.size(), QSize(640, 480));
   int white = 0;  // country outlines and labels
@@ -45,19 +37,19 @@ TEST(OrvexRender, DrawsTheBundledRegionAndReportsItsStartup) {
 TEST(OrvexRender, BrokenDirectoriesAndOptionsFailWithAMessage) {
   testing::TempDir dir;
   const QString output = QString::fromStdString((dir.path() / "map.png").string());
-  RenderRun run = Render({QString::fromStdString((dir.path() / "missing").string()), output});
+  testing::ProgramRun run = Render({QString::fromStdString((dir.path() / "missing").string()), output});
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_NE(run.standardError.find("no such directory"), std::string::npos);
+  EXPECT_NE(run.err.find("no such directory"), std::string::npos);
 
   run = Render({QString::fromStdString(dir.path().string()), output});  // no ORVEX.INI
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_NE(run.standardError.find("Erreur sur le fichier ORVEX.INI\n"), std::string::npos);
+  EXPECT_NE(run.err.find("Erreur sur le fichier ORVEX.INI\n"), std::string::npos);
 
   dir.Write("ORVEX.INI", "ProtocoleGPS=COM1:4800,N,8,1\nInterface=1\nTrame=1\nPeriodeGPS=1\nCanaux=1\n"
                          "ZoomDemarre=100\nRepertoireLieu=absente\n");
   run = Render({QString::fromStdString(dir.path().string()), output});
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_NE(run.standardError.find("Erreur de changement de répertoire "), std::string::npos);
+  EXPECT_NE(run.err.find("Erreur de changement de répertoire "), std::string::npos);
 
   run = Render({QString::fromStdString(dir.path().string()), output, "--zoom", "0"});
   EXPECT_EQ(run.exitCode, 2);
@@ -89,9 +81,10 @@ TEST(OrvexRender, AnglesTurnTheViewAsTheControllerDoes) {
   };
   for (const Case& c : cases) {
     const QString output = QString::fromStdString((dir.path() / "turned.png").string());
-    const RenderRun run = Render(QStringList{QString::fromStdString(dir.path().string()), output, "--size", "400x400",
-                                             "--angles"} + c.angles);
-    ASSERT_EQ(run.exitCode, 0) << run.standardError;
+    const testing::ProgramRun run =
+        Render(QStringList{QString::fromStdString(dir.path().string()), output, "--size", "400x400", "--angles"} +
+               c.angles);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
     const QImage image(output);
     const std::string what = c.angles.join(' ').toStdString();
     EXPECT_EQ(image.pixel(c.sur), rouge) << what;
@@ -107,14 +100,14 @@ TEST(OrvexRender, DrawsOverAScannedMapAtItsOwnSize) {
   ASSERT_TRUE(scan.save(QString::fromStdString(picture)));
   const QString output = QString::fromStdString((dir.path() / "map.png").string());
   const QStringList arguments{ORVEX_SOURCE_DIR "/data", output, "--background", QString::fromStdString(picture)};
-  RenderRun run = Render(arguments);  // no correspondence file yet
+  testing::ProgramRun run = Render(arguments);  // no correspondence file yet
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_NE(run.standardError.find("Le fichier de correspondance " + dir.path().string() + "/carte.v1.cor de "),
+  EXPECT_NE(run.err.find("Le fichier de correspondance " + dir.path().string() + "/carte.v1.cor de "),
             std::string::npos)
-      << run.standardError;
+      << run.err;
   dir.Write("carte.v1.COR", "/carte.v1.cor\r\n5,9\r\n49,8\r\n6,2\r\n49,6\r\n");
   run = Render(arguments);
-  ASSERT_EQ(run.exitCode, 0) << run.standardError;
+  ASSERT_EQ(run.exitCode, 0) << run.err;
   const QImage image(output);
   ASSERT_EQ(image.size(), QSize(300, 200));
   EXPECT_EQ(image.pixel(150, 190), QImage(QString::fromStdString(picture)).pixel(150, 190));
@@ -124,12 +117,10 @@ TEST(OrvexRender, DrawsOverAScannedMapAtItsOwnSize) {
 
 TEST(OrvexRender, HelpAndVersionOnStandardOutput) {
   for (const char* option : {"--help", "--version"}) {
-    QProcess process;
-    process.start(ORVEX_RENDER_PROGRAM, {option});
-    ASSERT_TRUE(process.waitForFinished(60000));
-    EXPECT_EQ(process.exitCode(), 0) << option;
-    const QString output = QString::fromUtf8(process.readAllStandardOutput());
-    EXPECT_TRUE(output.contains(std::string_view(option) == "--help" ? "--centre" : "orvex-render 0.")) << option;
+    const testing::ProgramRun run = Render({option});
+    EXPECT_EQ(run.exitCode, 0) << option;
+    EXPECT_NE(run.out.find(std::string_view(option) == "--help" ? "--centre" : "orvex-render 0."), std::string::npos)
+        << option;
   }
 }
 

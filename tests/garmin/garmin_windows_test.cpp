@@ -1,12 +1,13 @@
 // The Garmin dialog and the waypoint-entry dialog driven as a user does, and
 // orvex-garmin run as a program, each against a device on a pseudo-terminal.
-#include <QProcess>
+#include <QString>
 #include <gtest/gtest.h>
 
 #include "garmin/semicircles.h"
 #include "garmin/simulated_garmin.h"
 #include "garmin/ui/form_grmn.h"
 #include "garmin/ui/form_intro_wp.h"
+#include "support/program_run.h"
 #include "support/pseudo_terminal.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
@@ -104,13 +105,10 @@ struct ToolRun {
   std::string standardOutput;
 };
 
+// The tool's last line is its status.
 ToolRun RunTool(const QStringList& arguments) {
-  QProcess process;
-  process.start(ORVEX_GARMIN_PROGRAM, arguments);
-  process.waitForFinished(30000);
-  QString error = QString::fromUtf8(process.readAllStandardError()).trimmed();
-  return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-          error.section('\n', -1).toStdString(), process.readAllStandardOutput().toStdString()};
+  const testing::ProgramRun run = testing::RunProgram(ORVEX_GARMIN_PROGRAM, arguments, 30000);
+  return {run.exitCode, QString::fromStdString(run.err).trimmed().section('\n', -1).toStdString(), run.out};
 }
 
 TEST(OrvexGarmin, TransfersFromTheShell) {
